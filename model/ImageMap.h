@@ -1,0 +1,62 @@
+#pragma once
+// One image map: the attributes of its map and img elements and its areas in z-order.
+
+#include "model/LinkArea.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kvx {
+
+struct TLinkAreaEntry {
+    std::int32_t Id = 0;
+    std::unique_ptr<TLinkArea> Area;
+};
+
+class TImageMap {
+public:
+    TImageMap() = default;
+    TImageMap(const TImageMap&) = delete;
+    TImageMap& operator=(const TImageMap&) = delete;
+
+    std::string Name;
+    std::string ImageFile;
+    std::string ProjectFile;
+    std::string Border = "0";
+    std::string AltText;
+
+    // kind is 1 rectangle, 2 circle or 3 polygon; the new area is appended and selected.
+    void AddArea(std::uint8_t kind, int x, int y, std::string& status);
+    bool DeleteSelected();
+    bool BringSelectedToFront();
+    void Draw(TCanvas& canvas) const;
+    bool HasSelection() const;
+    void ClearSelection();
+    void SelectById(std::int32_t id);
+    THitResult HitTest(int x, int y, std::string& status);
+    TCursor CursorAt(int x, int y) const;
+    bool ModifySelected(int oldX, int oldY, int newX, int newY, TModifyMode mode,
+                        std::string& status);
+    bool MoveSelected(int oldX, int oldY, int newX, int newY, std::string& status);
+    void GetSelectedProperties(TLinkAreaProperties& props) const;
+    void SetSelectedProperties(const TLinkAreaProperties& props);
+    // The map definition: project variant with editorAttributes, preview variant with preview.
+    void GetHtml(int width, int height, bool editorAttributes, bool preview,
+                 std::string& html) const;
+
+    // Read access for tools and tests: the areas in list order and the last id handed out.
+    const std::vector<TLinkAreaEntry>& Entries() const { return FEntries; }
+    std::int32_t LastId() const { return FLastId; }
+    // Id of the selected area, 0 when nothing is selected.
+    std::int32_t SelectedId() const;
+
+private:
+    std::vector<TLinkAreaEntry> FEntries;
+    // Index into FEntries of the selected entry, or -1.
+    std::ptrdiff_t FSelected = -1;
+    std::int32_t FLastId = 0;
+};
+
+} // namespace kvx

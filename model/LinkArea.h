@@ -1,0 +1,76 @@
+#pragma once
+// The abstract link area: the data every area carries and its eight operations.
+
+#include "model/Canvas.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kvx {
+
+// Cursor identifiers the areas report for a point.
+using TCursor = std::int16_t;
+constexpr TCursor crCross = -3;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
+constexpr TCursor crHandPoint = -21;
+constexpr TCursor crSizeAll = -22;
+
+enum TModifyMode : std::uint8_t { mmDragHandle = 0, mmDragNew = 1, mmFinish = 2, mmAddPoint = 3 };
+
+enum THitResult : std::uint8_t { hrNone = 0, hrHandle = 2, hrBody = 3 };
+
+enum TAreaKind : std::uint8_t { akNone = 0, akRectangle = 1, akCircle = 2, akPolygon = 3 };
+
+// An area as a whole, as the panel, the readers and the duplicate action exchange it.
+struct TLinkAreaProperties {
+    std::uint8_t Kind = akNone;
+    std::int32_t Id = 0;
+    std::string Href;
+    std::string Alt;
+    std::string Target;
+    std::string OnMouseOver;
+    std::string OnMouseOut;
+    std::string OnClick;
+    TColor Color = 0;
+    bool Contrast = false;
+    // Coordinates grid flattened row by row: label, value, label, value, ...
+    std::vector<std::string> Coords;
+};
+
+class TLinkArea {
+public:
+    virtual ~TLinkArea() = default;
+
+    std::string Href;
+    std::string Alt;
+    std::string Target;
+    TColor Color = 0;
+    bool Contrast = true;
+    std::string OnMouseOver;
+    std::string OnMouseOut;
+    std::string OnClick;
+    // An interactive creation, resize or move is under way; handles are hidden meanwhile.
+    bool Editing = true;
+
+    virtual void Draw(TCanvas& canvas, bool selected) const = 0;
+    virtual void Modify(int oldX, int oldY, int newX, int newY, TModifyMode mode,
+                        std::string& status) = 0;
+    virtual void Move(int oldX, int oldY, int newX, int newY, std::string& status) = 0;
+    virtual TCursor CursorAt(int x, int y) const = 0;
+    virtual THitResult HitTest(int x, int y, std::string& status) = 0;
+    virtual void GetProperties(TLinkAreaProperties& props) const = 0;
+    // Raises EConvertError for a coordinate text that is not an integer.
+    virtual void SetProperties(const TLinkAreaProperties& props) = 0;
+    virtual void GetHtml(bool editorAttributes, bool preview, std::string& html) const = 0;
+
+protected:
+    TLinkArea() = default;
+    TLinkArea(const TLinkArea&) = default;
+    TLinkArea& operator=(const TLinkArea&) = default;
+};
+
+} // namespace kvx

@@ -1,0 +1,26 @@
+#pragma once
+// Paths as the program's files hold them: "/" native, "\" and a drive "X:" from Windows too.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kvx {
+
+// What follows the last "/" or "\" (a leading drive "X:" dropped too).
+std::string FileNamePart(std::string_view path);
+// Everything up to and including the last "/" or "\"; "" when there is none.
+std::string FolderPart(std::string_view path);
+// From the last "." of the file-name part on, dot included; "" when there is none.
+std::string ExtensionOf(std::string_view path);
+// "\" turned into "/".
+std::string ToNativeSeparators(std::string_view path);
+// True for an existing regular file (folders do not count).
+bool IsExistingFile(const std::string& path);
+// The exact path when it names a file, else each component resolved without regard to
+// letter case; std::nullopt when no file is found. Windows separators are accepted.
+std::optional<std::string> FindFileIgnoringCase(const std::string& path);
+// A data file "beside the executable": its folder first, then the installed data folder.
+std::string DataFilePath(const std::string& fileName);
+
+} // namespace kvx

@@ -1,0 +1,33 @@
+#pragma once
+// Reading and writing text files: UTF-8 when the bytes are valid UTF-8, else Windows-1252;
+// lines end at CR LF, LF or CR; files are written safely (QSaveFile) with CR LF line ends.
+
+#include <QByteArray>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvx {
+
+enum class TTextEncoding { Utf8, Windows1252 };
+
+struct TTextFileContent {
+    std::string Text; // UTF-8, a leading byte-order mark dropped
+    TTextEncoding Encoding = TTextEncoding::Utf8;
+};
+
+// Decodes bytes by the rule above.
+TTextFileContent DecodeText(const QByteArray& bytes);
+// Reads a whole file; throws TFileError.
+TTextFileContent ReadTextFile(const std::string& path);
+// The lines of a text without their line ends (CR LF, LF and CR all end a line).
+std::vector<std::string> SplitLines(std::string_view text);
+// Windows-1252 when every character has a code there, otherwise UTF-8.
+QByteArray EncodeForProjectFile(std::string_view utf8);
+// In the given encoding when every character fits it, otherwise UTF-8.
+QByteArray EncodeText(std::string_view utf8, TTextEncoding encoding);
+// Writes bytes through QSaveFile: a failed or interrupted write leaves the old file intact.
+// Throws TFileError.
+void WriteFileSafely(const std::string& path, const QByteArray& bytes);
+
+} // namespace kvx
