@@ -1,0 +1,20 @@
+// The GIF decoder on arbitrary file contents: an image or a clean failure.
+#include "fuzz/FuzzFiles.h"
+#include "html/ImageLoading.h"
+#include "html/MapDocument.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string path = kvx::WriteFuzzFile("bild.gif", data, size);
+    kvx::TMapDocument document;
+    if (kvx::LoadImage(path, document)) {
+        if (document.SourceBitmap.size() != document.WorkBitmap.size() ||
+            document.SourceBitmap.format() != QImage::Format_RGB32) {
+            std::abort();
+        }
+    } else if (document.HasImage()) {
+        std::abort(); // a failed first load leaves no image
+    }
+    return 0;
+}
