@@ -9,7 +9,8 @@ namespace kvx {
 
 // What follows the last "/" or "\" (a leading drive "X:" dropped too).
 std::string FileNamePart(std::string_view path);
-// Everything up to and including the last "/" or "\"; "" when there is none.
+// Everything before FileNamePart: up to and including the last "/" or "\", or a drive "X:"
+// alone; "" when there is neither. FolderPart + FileNamePart is the path again.
 std::string FolderPart(std::string_view path);
 // From the last "." of the file-name part on, dot included; "" when there is none.
 std::string ExtensionOf(std::string_view path);

@@ -1,0 +1,292 @@
+#include "platform/TextFile.h"
+
+#include "platform/FileError.h"
+
+#include <QSaveFile>
+#include <QString>
+
+#include <array>
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kvx {
+
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F. The five bytes without a character there (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) keep their C1 control code point, so they survive a read and a write.
+constexpr std::array<char16_t, 32> Windows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+unsigned char Byte(char c) {
+    return static_cast<unsigned char>(c);
+}
+
+// Decodes the UTF-8 sequence at text[pos]; advances pos. Rejects overlong forms, surrogates
+// and code points beyond U+10FFFF, so "valid" means valid for every reader.
+std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
+    const unsigned char lead = Byte(text[pos]);
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    }
+    // Lead byte ranges exclude the overlong two-byte forms (0xC0, 0xC1) and everything
+    // beyond U+10FFFF (0xF5 on).
+    struct TSequence {
+        std::size_t Length;
+        char32_t Bits;
+        char32_t Minimum;
+    };
+    TSequence sequence{};
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        sequence = {2, static_cast<char32_t>(lead & 0x1F), 0x80};
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        sequence = {3, static_cast<char32_t>(lead & 0x0F), 0x800};
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        sequence = {4, static_cast<char32_t>(lead & 0x07), 0x10000};
+    } else {
+        return std::nullopt;
+    }
+    const std::size_t length = sequence.Length;
+    char32_t codePoint = sequence.Bits;
+    if (text.size() - pos < length) {
+        return std::nullopt;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned char next = Byte(text[pos + k]);
+        if ((next & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    if (codePoint < sequence.Minimum || codePoint > 0x10FFFF ||
+        (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    pos += length;
+    return codePoint;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (!NextCodePoint(text, pos)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void AppendUtf8(std::string& out, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (const char c : bytes) {
+        const unsigned char b = Byte(c);
+        if (b >= 0x80 && b <= 0x9F) {
+            AppendUtf8(out, Windows1252High[b - 0x80]);
+        } else {
+            AppendUtf8(out, b);
+        }
+    }
+    return out;
+}
+
+std::optional<unsigned char> Windows1252Code(char32_t codePoint) {
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
+        return static_cast<unsigned char>(codePoint);
+    }
+    for (std::size_t k = 0; k < Windows1252High.size(); ++k) {
+        if (Windows1252High[k] == codePoint) {
+            return static_cast<unsigned char>(0x80 + k);
+        }
+    }
+    return std::nullopt;
+}
+
+// The text in Windows-1252, or nothing when a character has no code there (or the text
+// is not valid UTF-8, which then goes out unchanged).
+std::optional<QByteArray> Utf8ToWindows1252(std::string_view utf8) {
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(utf8.size()));
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::optional<char32_t> codePoint = NextCodePoint(utf8, pos);
+        if (!codePoint) {
+            return std::nullopt;
+        }
+        const std::optional<unsigned char> code = Windows1252Code(*codePoint);
+        if (!code) {
+            return std::nullopt;
+        }
+        out.append(static_cast<char>(*code));
+    }
+    return out;
+}
+
+QByteArray AsBytes(std::string_view text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+[[noreturn]] void ThrowSystemError(int code) {
+    throw TFileError(std::strerror(code), code);
+}
+
+// Closes the descriptor on every path out of ReadTextFile.
+class TFileDescriptor {
+public:
+    explicit TFileDescriptor(int fd) : Fd(fd) {}
+    TFileDescriptor(const TFileDescriptor&) = delete;
+    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
+    ~TFileDescriptor() {
+        if (Fd >= 0) {
+            ::close(Fd);
+        }
+    }
+    int Get() const { return Fd; }
+
+private:
+    int Fd;
+};
+
+// QSaveFile reports failures as its own error kinds; the system's reason is still in errno
+// right after the failing call. A failure Qt detects by itself leaves errno untouched.
+[[noreturn]] void ThrowSaveFileError(const QSaveFile& file) {
+    const int code = errno;
+    if (code != 0) {
+        ThrowSystemError(code);
+    }
+    throw TFileError(file.errorString().toStdString(), EIO);
+}
+
+} // namespace
+
+TTextFileContent DecodeText(const QByteArray& bytes) {
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    TTextFileContent content;
+    if (IsValidUtf8(view)) {
+        content.Encoding = TTextEncoding::Utf8;
+        content.Text =
+            view.starts_with(ByteOrderMark) ? std::string(view.substr(3)) : std::string(view);
+    } else {
+        content.Encoding = TTextEncoding::Windows1252;
+        content.Text = Windows1252ToUtf8(view);
+    }
+    return content;
+}
+
+TTextFileContent ReadTextFile(const std::string& path) {
+    const TFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() < 0) {
+        ThrowSystemError(errno);
+    }
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0) {
+        ThrowSystemError(errno);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        ThrowSystemError(EISDIR);
+    }
+    QByteArray bytes;
+    if (S_ISREG(info.st_mode) && info.st_size > 0) {
+        bytes.reserve(static_cast<qsizetype>(info.st_size));
+    }
+    std::array<char, 65536> buffer{};
+    while (true) {
+        const ssize_t count = ::read(file.Get(), buffer.data(), buffer.size());
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            ThrowSystemError(errno);
+        }
+        if (count == 0) {
+            break;
+        }
+        bytes.append(buffer.data(), static_cast<qsizetype>(count));
+    }
+    return DecodeText(bytes);
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.emplace_back(text.substr(start, i - start));
+            i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size()) {
+        lines.emplace_back(text.substr(start));
+    }
+    return lines;
+}
+
+QByteArray EncodeForProjectFile(std::string_view utf8) {
+    return EncodeText(utf8, TTextEncoding::Windows1252);
+}
+
+QByteArray EncodeText(std::string_view utf8, TTextEncoding encoding) {
+    if (encoding == TTextEncoding::Windows1252) {
+        if (std::optional<QByteArray> bytes = Utf8ToWindows1252(utf8)) {
+            return *bytes;
+        }
+    }
+    return AsBytes(utf8);
+}
+
+void WriteFileSafely(const std::string& path, const QByteArray& bytes) {
+    // QSaveFile refuses an empty name and a folder by itself, without a system error; name
+    // both as the system would.
+    if (path.empty()) {
+        ThrowSystemError(ENOENT);
+    }
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        ThrowSystemError(EISDIR);
+    }
+    QSaveFile file(QString::fromStdString(path));
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        ThrowSaveFileError(file);
+    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        ThrowSaveFileError(file); // the unfinished temporary file is removed with file
+    }
+    errno = 0;
+    if (!file.commit()) {
+        ThrowSaveFileError(file);
+    }
+}
+
+} // namespace kvx
