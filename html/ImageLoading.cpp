@@ -1,0 +1,55 @@
+#include "html/ImageLoading.h"
+
+#include "html/MapDocument.h"
+#include "model/IntegerText.h"
+#include "platform/FilePaths.h"
+
+namespace kvx {
+namespace {
+
+using TDecoder = std::optional<QImage> (*)(const std::string&);
+
+// The extension alone picks the decoder, whatever the file holds; nullptr for any other.
+TDecoder DecoderFor(const std::string& imageFile) {
+    const std::string extension = LowerAscii(ExtensionOf(imageFile));
+    if (extension == ".gif") {
+        return DecodeGif;
+    }
+    if (extension == ".jpg" || extension == ".jpeg") {
+        return DecodeJpeg;
+    }
+    if (extension == ".png") {
+        return DecodePng;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool LoadImage(const std::string& imageFile, TMapDocument& document) {
+    // The clean previous picture stays in WorkBitmap whatever happens below (sharing the
+    // pixels is a copy: the next render detaches it).
+    document.WorkBitmap = document.SourceBitmap;
+    try {
+        const TDecoder decode = DecoderFor(imageFile);
+        if (decode == nullptr) {
+            return false;
+        }
+        std::optional<QImage> decoded = decode(imageFile);
+        if (!decoded || decoded->isNull()) {
+            return false;
+        }
+        // The work bitmap is allocated here, where a lack of memory still keeps the old image.
+        QImage work = decoded->copy();
+        if (work.isNull()) {
+            return false;
+        }
+        document.SourceBitmap = std::move(*decoded);
+        document.WorkBitmap = std::move(work);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace kvx

@@ -1,0 +1,143 @@
+// LoadImage: the extension picks the decoder, and a failed load keeps the previous image.
+
+#include "ImageFixtures.h"
+#include "html/ImageLoading.h"
+#include "html/MapDocument.h"
+
+#include <QDir>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace kvx::test {
+namespace {
+
+enum class TContent { Gif, Jpeg, Png };
+
+class LoadImageTest : public ::testing::Test {
+protected:
+    // Writes an image of the given kind under name (folders are made as needed).
+    std::string Make(const std::string& name, TContent content) {
+        const std::string path = FDir.Path(name);
+        EXPECT_TRUE(QDir().mkpath(QFileInfo(QString::fromStdString(path)).path()));
+        switch (content) {
+        case TContent::Gif:
+            EXPECT_TRUE(WriteGif(path, {3,
+                                        2,
+                                        {0xFFFF0000, 0xFF00FF00},
+                                        0,
+                                        {{0, 0, 3, 2, false, {}, -1, {0, 1, 0, 1, 0, 1}}}}));
+            break;
+        case TContent::Jpeg: {
+            TJpegSpec spec;
+            spec.Width = 16;
+            spec.Height = 8;
+            spec.Samples.assign(std::size_t{16} * 8 * 3, 100);
+            EXPECT_TRUE(WriteJpeg(path, spec));
+            break;
+        }
+        case TContent::Png: {
+            TPngSpec spec;
+            spec.Width = 2;
+            spec.Height = 1;
+            spec.Rows = {{1, 2, 3, 4, 5, 6}};
+            EXPECT_TRUE(WritePng(path, spec));
+            break;
+        }
+        }
+        return path;
+    }
+
+    TScratchDir FDir;
+    TMapDocument FDocument;
+};
+
+TEST_F(LoadImageTest, ExtensionAloneChoosesTheDecoderInAnyLetterCase) {
+    const std::vector<std::tuple<std::string, TContent, QSize>> loading{
+        {"karte.GIF", TContent::Gif, {3, 2}},   {"foto.jpg", TContent::Jpeg, {16, 8}},
+        {"foto.JPEG", TContent::Jpeg, {16, 8}}, {"BILD.JPG", TContent::Jpeg, {16, 8}},
+        {"plan.png", TContent::Png, {2, 1}},    {"Ärger.Png", TContent::Png, {2, 1}},
+        {"alt.v2.gif", TContent::Gif, {3, 2}},
+    };
+    for (const auto& [name, content, size] : loading) {
+        TMapDocument document;
+        EXPECT_TRUE(LoadImage(Make(name, content), document)) << name;
+        EXPECT_EQ(document.SourceBitmap.size(), size) << name;
+    }
+    const std::vector<std::pair<std::string, TContent>> refused{
+        {"plan.bmp", TContent::Png},      {"plan.tif", TContent::Png},
+        {"plan", TContent::Png},          {"bild.gif", TContent::Png},
+        {"foto.png", TContent::Jpeg},     {"karte.jpeg", TContent::Gif},
+        {"foto.jpg.bak", TContent::Jpeg}, {"ordner.png/plan", TContent::Png},
+    };
+    for (const auto& [name, content] : refused) {
+        TMapDocument document;
+        EXPECT_FALSE(LoadImage(Make(name, content), document)) << name;
+        EXPECT_FALSE(document.HasImage()) << name;
+        EXPECT_TRUE(document.WorkBitmap.isNull()) << name;
+    }
+}
+
+TEST_F(LoadImageTest, SuccessGivesTwoSeparateBitmapsOfTheImageSize) {
+    ASSERT_TRUE(LoadImage(Make("karte.gif", TContent::Gif), FDocument));
+    EXPECT_EQ(FDocument.SourceBitmap.format(), QImage::Format_RGB32);
+    EXPECT_EQ(FDocument.WorkBitmap.format(), QImage::Format_RGB32);
+    EXPECT_EQ(FDocument.WorkBitmap.size(), QSize(3, 2));
+    const std::vector<QRgb> image = Pixels(FDocument.SourceBitmap);
+    EXPECT_EQ(image, (std::vector<QRgb>{0xFFFF0000, 0xFF00FF00, 0xFFFF0000, 0xFF00FF00, 0xFFFF0000,
+                                        0xFF00FF00}));
+    // Rendering onto the work bitmap must never reach the image itself.
+    FDocument.WorkBitmap.fill(Qt::blue);
+    EXPECT_EQ(Pixels(FDocument.SourceBitmap), image);
+
+    ASSERT_TRUE(LoadImage(Make("foto.jpg", TContent::Jpeg), FDocument));
+    EXPECT_EQ(FDocument.SourceBitmap.size(), QSize(16, 8));
+    EXPECT_EQ(FDocument.WorkBitmap.size(), QSize(16, 8));
+}
+
+TEST_F(LoadImageTest, FailedLoadKeepsThePreviousImageAndCleansTheWorkBitmap) {
+    ASSERT_TRUE(LoadImage(Make("karte.gif", TContent::Gif), FDocument));
+    const std::vector<QRgb> previous = Pixels(FDocument.SourceBitmap);
+
+    const std::string cutGif = Make("kaputt.gif", TContent::Gif);
+    WriteBytes(cutGif, ReadBytes(cutGif).chopped(4));
+    const std::string cutPng = Make("kaputt.png", TContent::Png);
+    WriteBytes(cutPng, ReadBytes(cutPng).left(45));
+    const std::string cutJpeg = Make("kaputt.jpg", TContent::Jpeg);
+    WriteBytes(cutJpeg, ReadBytes(cutJpeg).left(30));
+    const std::vector<std::string> failing{cutGif,
+                                           cutPng,
+                                           cutJpeg,
+                                           FDir.Path("fehlt.png"),
+                                           Make("bild.gif", TContent::Png),
+                                           Make("plan.bmp", TContent::Png)};
+    for (const std::string& path : failing) {
+        // A render has drawn on the work bitmap since.
+        QPainter(&FDocument.WorkBitmap).fillRect(0, 0, 2, 2, Qt::yellow);
+        EXPECT_FALSE(LoadImage(path, FDocument)) << path;
+        EXPECT_EQ(FDocument.SourceBitmap.size(), QSize(3, 2)) << path;
+        EXPECT_EQ(Pixels(FDocument.SourceBitmap), previous) << path;
+        EXPECT_EQ(Pixels(FDocument.WorkBitmap), previous) << path;
+    }
+}
+
+TEST_F(LoadImageTest, RelativePathIsTakenFromTheCurrentFolder) {
+    Make("bilder/karte.gif", TContent::Gif);
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(FDir.Path(""))));
+    const bool loaded = LoadImage("bilder/karte.gif", FDocument);
+    QDir::setCurrent(previous);
+    EXPECT_TRUE(loaded);
+    EXPECT_EQ(FDocument.SourceBitmap.size(), QSize(3, 2));
+}
+
+TEST_F(LoadImageTest, ProjectFixtureLoads) {
+    // A 4 x 3 screen with a 3 x 2 frame at (1, 1) on white.
+    ASSERT_TRUE(LoadImage(KVX_TEST_DATA_DIR "/images/rahmen.gif", FDocument));
+    constexpr QRgb W = 0xFFFFFFFF;
+    EXPECT_EQ(Pixels(FDocument.SourceBitmap),
+              (std::vector<QRgb>{W, W, W, W, W, 0xFFFF0000, 0xFF008000, 0xFF0000FF, W, 0xFF0000FF,
+                                 0xFF008000, 0xFFFF0000}));
+}
+
+} // namespace
+} // namespace kvx::test
