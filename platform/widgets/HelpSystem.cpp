@@ -1,0 +1,30 @@
+#include "platform/widgets/HelpSystem.h"
+
+#include "platform/widgets/QtHelpSystem.h"
+
+#include <utility>
+
+namespace kvx {
+
+namespace {
+
+std::unique_ptr<THelpSystem>& InstalledHelp() {
+    static std::unique_ptr<THelpSystem> help;
+    return help;
+}
+
+} // namespace
+
+THelpSystem& Help() {
+    auto& help = InstalledHelp();
+    if (!help) {
+        help = std::make_unique<TQtHelpSystem>();
+    }
+    return *help;
+}
+
+std::unique_ptr<THelpSystem> InstallHelpSystem(std::unique_ptr<THelpSystem> help) {
+    return std::exchange(InstalledHelp(), std::move(help));
+}
+
+} // namespace kvx

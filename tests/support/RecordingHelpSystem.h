@@ -1,0 +1,39 @@
+#pragma once
+// Records what the code asks of the help system instead of opening a help window.
+//
+//   TRecordingHelp help;                          // installed until the end of the scope
+//   ... press a help button or F1 ...
+//   EXPECT_EQ(help.Contexts(), std::vector<int>{132});
+//
+// Guards nest: each puts back the help system that was installed before it.
+
+#include "platform/widgets/HelpSystem.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace kvx {
+
+class TRecordingHelp {
+public:
+    TRecordingHelp();
+    ~TRecordingHelp();
+    TRecordingHelp(const TRecordingHelp&) = delete;
+    TRecordingHelp& operator=(const TRecordingHelp&) = delete;
+
+    // The contexts asked for by ShowContext, in order.
+    const std::vector<int>& Contexts() const;
+    // How often Quit was called.
+    int QuitCount() const;
+    // The file last given to SetHelpFile.
+    QString HelpFile() const;
+
+    struct TState;
+
+private:
+    std::shared_ptr<TState> m_state;
+    std::unique_ptr<THelpSystem> m_previous;
+};
+
+} // namespace kvx
