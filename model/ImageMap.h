@@ -3,6 +3,7 @@
 
 #include "model/LinkArea.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,6 +29,7 @@ public:
     std::string AltText;
 
     // kind is 1 rectangle, 2 circle or 3 polygon; the new area is appended and selected.
+    // Any other kind raises std::invalid_argument and changes nothing.
     void AddArea(std::uint8_t kind, int x, int y, std::string& status);
     bool DeleteSelected();
     bool BringSelectedToFront();
@@ -51,6 +53,8 @@ public:
     std::int32_t LastId() const { return FLastId; }
     // Id of the selected area, 0 when nothing is selected.
     std::int32_t SelectedId() const;
+    // The selected area, nullptr when nothing is selected.
+    const TLinkArea* SelectedArea() const;
 
 private:
     std::vector<TLinkAreaEntry> FEntries;

@@ -3,6 +3,7 @@
 
 #include "model/Canvas.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -63,14 +64,41 @@ public:
     virtual TCursor CursorAt(int x, int y) const = 0;
     virtual THitResult HitTest(int x, int y, std::string& status) = 0;
     virtual void GetProperties(TLinkAreaProperties& props) const = 0;
-    // Raises EConvertError for a coordinate text that is not an integer.
+    // Takes the texts, Color and Contrast, then the coordinates in order. A coordinate text
+    // that is not an integer raises EConvertError, a missing one std::out_of_range; what was
+    // taken before the fault stays.
     virtual void SetProperties(const TLinkAreaProperties& props) = 0;
     virtual void GetHtml(bool editorAttributes, bool preview, std::string& html) const = 0;
+
+    // The text of the preview's alert box: "Eigenschaften der Verweisfläche: \n href = ...".
+    std::string PreviewAlertText() const;
 
 protected:
     TLinkArea() = default;
     TLinkArea(const TLinkArea&) = default;
     TLinkArea& operator=(const TLinkArea&) = default;
+
+    // Half the size of a handle square; also the reach of the handle hit test.
+    static constexpr int HandleReach = 4;
+
+    // Pen and brush for the outline: clear brush, dotted unless selected, inverting or Color.
+    void PrepareOutline(TCanvas& canvas, bool selected) const;
+    // Pen and brush for the handles: black border, white filling, copying.
+    static void PrepareHandles(TCanvas& canvas);
+    // The 8 x 8 square covering hx - 4 .. hx + 3 and hy - 4 .. hy + 3.
+    static void DrawHandle(TCanvas& canvas, std::int64_t hx, std::int64_t hy);
+    // (x, y) lies within 4 pixels of (hx, hy) in both directions, bounds included.
+    static bool IsOnHandle(std::int64_t x, std::int64_t y, std::int64_t hx, std::int64_t hy);
+
+    // The six texts, Color and Contrast, as every shape reads and writes them.
+    void GetCommonProperties(TLinkAreaProperties& props) const;
+    void SetCommonProperties(const TLinkAreaProperties& props);
+    // The integer of Coords entry index. Raises EConvertError for a text that is no integer
+    // and std::out_of_range when Coords has no such entry.
+    static std::int32_t CoordinateValue(const TLinkAreaProperties& props, std::size_t index);
+
+    // Everything after the shape's opening text, " />" and CR LF included.
+    void AppendAttributes(bool editorAttributes, bool preview, std::string& html) const;
 };
 
 } // namespace kvx

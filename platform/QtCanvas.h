@@ -1,19 +1,28 @@
 #pragma once
-// TCanvas on a QImage of Format_RGB32 through QPainter, without antialiasing.
+// TCanvas on a QImage of Format_RGB32 through QPainter, without antialiasing. Made once per
+// render: pens are built only when a setting changes, and every drawing call first drops
+// what lies far outside the image, so that huge coordinates stay cheap.
 
 #include "model/Canvas.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QPen>
+
+#include <array>
+#include <cstdint>
 
 namespace kvx {
 
-// System colour codes (high byte 0xFF) resolved through the application palette.
+// Colour code 0x00BBGGRR as a QColor; codes with the high byte 0xFF name a system colour by
+// their low byte and are resolved through the application palette.
 QColor ColorFromCode(TColor code);
+// The code 0x00BBGGRR of a colour.
 TColor CodeFromColor(const QColor& color);
 
 class TQtCanvas : public TCanvas {
 public:
+    // Paints on image for the canvas's lifetime.
     explicit TQtCanvas(QImage& image);
 
     void SetPenStyle(TPenStyle style) override;
@@ -27,11 +36,29 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
 
+    // Box sides above which an ellipse reaching beyond the image is clipped by the canvas
+    // instead of being left to QPainter.
+    static constexpr std::int64_t DirectEllipseLimit = 8192;
+
 private:
+    enum class TAxis { Horizontal, Vertical };
+
     void ApplyPen();
     void ApplyBrush();
+    void UsePen(const QPen& pen);
+    // Pixels start, start + step, ... (count of them) on the row or column fixed, the dot
+    // pattern at position phase for the first of them.
+    void DrawRun(TAxis axis, std::int64_t fixed, std::int64_t start, int step, std::int64_t count,
+                 std::int64_t phase);
+    void DrawSegment(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
+    void DrawLargeEllipse(const QRectF& bounds);
+    // Rectangle for pen widths above 1, left to QPainter.
+    void DrawWideRectangle(std::int64_t left, std::int64_t top, std::int64_t right,
+                           std::int64_t bottom);
 
     QPainter FPainter;
+    int FWidth = 0;
+    int FHeight = 0;
     TPenStyle FPenStyle = TPenStyle::psSolid;
     int FPenWidth = 1;
     TColor FPenColor = clBlack;
@@ -40,6 +67,18 @@ private:
     TColor FBrushColor = clWhite;
     int FX = 0;
     int FY = 0;
+
+    // Built from the settings above when one of them changed.
+    bool FPenDirty = true;
+    bool FBrushDirty = true;
+    QColor FPenQColor;
+    QColor FBrushQColor;
+    // Ends flat, the end point not drawn; dotted variants for the three pattern phases,
+    // made when a dotted rectangle first needs them.
+    QPen FLinePen;
+    std::array<QPen, 3> FPhasePens;
+    bool FPhasePensReady = false;
+    const QPen* FActivePen = nullptr;
 };
 
 } // namespace kvx

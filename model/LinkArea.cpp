@@ -1,0 +1,112 @@
+#include "model/LinkArea.h"
+
+#include "model/HtmlEntities.h"
+#include "model/Int32Arithmetic.h"
+#include "model/IntegerText.h"
+
+#include <stdexcept>
+
+namespace kvx {
+
+std::string TLinkArea::PreviewAlertText() const {
+    // "\n" here is backslash and n: a line break inside the script's string, not in the file.
+    return "Eigenschaften der Verweisfläche: \\n href = " + HtmlEscape(Href) +
+           " \\n target = " + HtmlEscape(Target) + " \\n onClick = " + HtmlEscape(OnClick) +
+           " \\n onMouseover = " + HtmlEscape(OnMouseOver) +
+           " \\n onMouseout = " + HtmlEscape(OnMouseOut) + " \\n alt = " + HtmlEscape(Alt);
+}
+
+void TLinkArea::PrepareOutline(TCanvas& canvas, bool selected) const {
+    canvas.SetBrushStyle(TBrushStyle::bsClear);
+    canvas.SetPenStyle(selected ? TPenStyle::psSolid : TPenStyle::psDot);
+    canvas.SetPenWidth(1);
+    if (Contrast) {
+        canvas.SetPenMode(TPenMode::pmNot);
+    } else {
+        canvas.SetPenMode(TPenMode::pmCopy);
+        canvas.SetPenColor(Color);
+    }
+}
+
+void TLinkArea::PrepareHandles(TCanvas& canvas) {
+    canvas.SetPenMode(TPenMode::pmCopy);
+    canvas.SetPenStyle(TPenStyle::psSolid);
+    canvas.SetPenColor(clBlack);
+    canvas.SetBrushColor(clWhite);
+    canvas.SetBrushStyle(TBrushStyle::bsSolid);
+}
+
+void TLinkArea::DrawHandle(TCanvas& canvas, std::int64_t hx, std::int64_t hy) {
+    // A handle beyond the 32-bit range lies far outside every image; saturating keeps it there.
+    canvas.Rectangle(Saturate32(hx - HandleReach), Saturate32(hy - HandleReach),
+                     Saturate32(hx + HandleReach), Saturate32(hy + HandleReach));
+}
+
+bool TLinkArea::IsOnHandle(std::int64_t x, std::int64_t y, std::int64_t hx, std::int64_t hy) {
+    return hx - HandleReach <= x && x <= hx + HandleReach && hy - HandleReach <= y &&
+           y <= hy + HandleReach;
+}
+
+void TLinkArea::GetCommonProperties(TLinkAreaProperties& props) const {
+    props.Href = Href;
+    props.Alt = Alt;
+    props.Target = Target;
+    props.OnMouseOver = OnMouseOver;
+    props.OnMouseOut = OnMouseOut;
+    props.OnClick = OnClick;
+    props.Color = Color;
+    props.Contrast = Contrast;
+}
+
+void TLinkArea::SetCommonProperties(const TLinkAreaProperties& props) {
+    Href = props.Href;
+    Alt = props.Alt;
+    Target = props.Target;
+    OnMouseOver = props.OnMouseOver;
+    OnMouseOut = props.OnMouseOut;
+    OnClick = props.OnClick;
+    Color = props.Color;
+    Contrast = props.Contrast;
+}
+
+std::int32_t TLinkArea::CoordinateValue(const TLinkAreaProperties& props, std::size_t index) {
+    if (index >= props.Coords.size()) {
+        throw std::out_of_range("coordinate list too short: entry " + std::to_string(index) +
+                                " missing, " + std::to_string(props.Coords.size()) +
+                                " entries given");
+    }
+    return StrToInt(props.Coords[index]);
+}
+
+void TLinkArea::AppendAttributes(bool editorAttributes, bool preview, std::string& html) const {
+    if (preview) {
+        html += "href=\"javascript:alert('" + PreviewAlertText() + "')\" ";
+    } else {
+        html += Href.empty() ? std::string("href=\"#\" ") : "href=\"" + HtmlEscape(Href) + "\" ";
+        if (!Target.empty()) {
+            html += "target=\"" + HtmlEscape(Target) + "\" ";
+        }
+        if (!OnClick.empty()) {
+            html += "onClick=\"" + HtmlEscape(OnClick) + "\" ";
+        }
+        if (!OnMouseOver.empty()) {
+            html += "onMouseover=\"" + HtmlEscape(OnMouseOver) + "\" ";
+        }
+        if (!OnMouseOut.empty()) {
+            html += "onMouseout=\"" + HtmlEscape(OnMouseOut) + "\" ";
+        }
+        if (Alt.empty()) {
+            html += "alt=\"\" ";
+        } else {
+            const std::string alt = HtmlEscape(Alt);
+            html += "alt=\"" + alt + "\" title=\"" + alt + "\" ";
+        }
+        if (editorAttributes) {
+            html += "kvxcolor=\"" + IntToStr(Color) + "\" ";
+            html += Contrast ? "kvxcontrast=\"1\" " : "kvxcontrast=\"0\" ";
+        }
+    }
+    html += "/>\r\n";
+}
+
+} // namespace kvx

@@ -1,0 +1,56 @@
+#pragma once
+// The polygonal link area (kind 3): vertices in order, built one per click and closed when
+// the drawing is finished, with a handle on every vertex.
+
+#include "model/LinkArea.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kvx {
+
+struct TPolygonPoint {
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+};
+
+class TPolygonLinkArea : public TLinkArea {
+public:
+    // The vertex (x, y) and the rubber-band vertex (x + 1, y + 1), which is current.
+    TPolygonLinkArea(int x, int y, std::string& status);
+
+    // Index into Points() of the current vertex; NoPoint when there is none.
+    static constexpr std::ptrdiff_t NoPoint = -1;
+
+    // Still being drawn: the last vertex follows the mouse and the closing edge is not drawn.
+    bool IsOpen() const { return FOpen; }
+    std::int32_t PointCount() const { return static_cast<std::int32_t>(FPoints.size()); }
+    const std::vector<TPolygonPoint>& Points() const { return FPoints; }
+    // The vertex grabbed by the last HitTest or the vertex added last.
+    std::ptrdiff_t CurrentPoint() const { return FCurrent; }
+    // Even-odd test with the closing edge included, also while the polygon is open.
+    bool Contains(int x, int y) const;
+
+    void Draw(TCanvas& canvas, bool selected) const override;
+    void Modify(int oldX, int oldY, int newX, int newY, TModifyMode mode,
+                std::string& status) override;
+    void Move(int oldX, int oldY, int newX, int newY, std::string& status) override;
+    TCursor CursorAt(int x, int y) const override;
+    THitResult HitTest(int x, int y, std::string& status) override;
+    void GetProperties(TLinkAreaProperties& props) const override;
+    // Coords needs four entries per vertex; the number of vertices never changes here.
+    void SetProperties(const TLinkAreaProperties& props) override;
+    void GetHtml(bool editorAttributes, bool preview, std::string& html) const override;
+
+private:
+    // Index of the first vertex within handle reach of (x, y), or NoPoint.
+    std::ptrdiff_t VertexAt(int x, int y) const;
+
+    std::vector<TPolygonPoint> FPoints;
+    bool FOpen = true;
+    std::ptrdiff_t FCurrent = NoPoint;
+};
+
+} // namespace kvx

@@ -1,0 +1,344 @@
+#include "platform/QtCanvas.h"
+
+#include "platform/EllipseClipping.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace kvx {
+
+namespace {
+
+// Qt::DotLine at width 1 is one pixel on and two off: a line that clearly reads as dotted,
+// unlike the dashes of Qt::DashLine, and distinct from the solid outline of the selected
+// area. The rectangle outline continues this pattern around its corners.
+constexpr std::int64_t DotPeriod = 3;
+
+// Lines are cut back to this distance around the image before QPainter sees them, far
+// enough that the clipped ends change the slope of the visible part by no visible amount.
+constexpr double FarMargin = 1 << 22;
+
+// Large ellipses are drawn as chords at most this far from the true curve.
+constexpr double EllipseTolerance = 0.125;
+
+// [left, right) x [top, bottom) within the image; empty when nothing of it is inside.
+QRect ImagePart(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                int width, int height) {
+    left = std::max<std::int64_t>(left, 0);
+    top = std::max<std::int64_t>(top, 0);
+    right = std::min<std::int64_t>(right, width);
+    bottom = std::min<std::int64_t>(bottom, height);
+    if (left >= right || top >= bottom) {
+        return {};
+    }
+    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                 static_cast<int>(bottom - top));
+}
+
+// Liang-Barsky: shortens the segment to the part within box; false when none is left.
+bool ClipSegment(QPointF& p0, QPointF& p1, const QRectF& box) {
+    const double dx = p1.x() - p0.x();
+    const double dy = p1.y() - p0.y();
+    double enter = 0;
+    double leave = 1;
+    const double directions[4] = {-dx, dx, -dy, dy};
+    const double distances[4] = {p0.x() - box.left(), box.right() - p0.x(), p0.y() - box.top(),
+                                 box.bottom() - p0.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (directions[i] == 0) {
+            if (distances[i] < 0) {
+                return false;
+            }
+            continue;
+        }
+        const double t = distances[i] / directions[i];
+        if (directions[i] < 0) {
+            enter = std::max(enter, t);
+        } else {
+            leave = std::min(leave, t);
+        }
+    }
+    if (enter > leave) {
+        return false;
+    }
+    const QPointF start = p0;
+    p0 = start + QPointF(dx, dy) * enter;
+    p1 = start + QPointF(dx, dy) * leave;
+    return true;
+}
+
+} // namespace
+
+TQtCanvas::TQtCanvas(QImage& image)
+    : FPainter(&image), FWidth(image.width()), FHeight(image.height()) {
+    // A null image gives an inactive painter; every drawing call then does nothing.
+    if (FPainter.isActive()) {
+        FPainter.setRenderHint(QPainter::Antialiasing, false);
+    }
+}
+
+void TQtCanvas::SetPenStyle(TPenStyle style) {
+    FPenDirty = FPenDirty || style != FPenStyle;
+    FPenStyle = style;
+}
+
+void TQtCanvas::SetPenWidth(int width) {
+    FPenDirty = FPenDirty || width != FPenWidth;
+    FPenWidth = width;
+}
+
+void TQtCanvas::SetPenColor(TColor color) {
+    FPenDirty = FPenDirty || color != FPenColor;
+    FPenColor = color;
+}
+
+void TQtCanvas::SetPenMode(TPenMode mode) {
+    if (mode != FPenMode && FPainter.isActive()) {
+        // The mode covers pen and brush alike, as the raster operation of a device context.
+        FPainter.setCompositionMode(mode == TPenMode::pmNot ? QPainter::RasterOp_NotDestination
+                                                            : QPainter::CompositionMode_SourceOver);
+    }
+    FPenMode = mode;
+}
+
+void TQtCanvas::SetBrushStyle(TBrushStyle style) {
+    FBrushDirty = FBrushDirty || style != FBrushStyle;
+    FBrushStyle = style;
+}
+
+void TQtCanvas::SetBrushColor(TColor color) {
+    FBrushDirty = FBrushDirty || color != FBrushColor;
+    FBrushColor = color;
+}
+
+void TQtCanvas::ApplyPen() {
+    if (!FPenDirty) {
+        return;
+    }
+    FPenQColor = ColorFromCode(FPenColor);
+    // Width 0 is the thinnest pen, as on Windows.
+    const int width = std::max(FPenWidth, 1);
+    FLinePen = QPen(FPenQColor, width, FPenStyle == TPenStyle::psDot ? Qt::DotLine : Qt::SolidLine,
+                    Qt::FlatCap, Qt::MiterJoin);
+    FPhasePensReady = false;
+    FActivePen = nullptr;
+    FPenDirty = false;
+}
+
+void TQtCanvas::ApplyBrush() {
+    if (!FBrushDirty) {
+        return;
+    }
+    FBrushQColor = ColorFromCode(FBrushColor);
+    FPainter.setBrush(FBrushStyle == TBrushStyle::bsSolid ? QBrush(FBrushQColor)
+                                                          : QBrush(Qt::NoBrush));
+    FBrushDirty = false;
+}
+
+void TQtCanvas::UsePen(const QPen& pen) {
+    if (&pen != FActivePen) {
+        FPainter.setPen(pen);
+        FActivePen = &pen;
+    }
+}
+
+void TQtCanvas::DrawRun(TAxis axis, std::int64_t fixed, std::int64_t start, int step,
+                        std::int64_t count, std::int64_t phase) {
+    if (count <= 0) {
+        return;
+    }
+    const bool horizontal = axis == TAxis::Horizontal;
+    const std::int64_t along = horizontal ? FWidth : FHeight;
+    const std::int64_t across = horizontal ? FHeight : FWidth;
+    if (fixed < 0 || fixed >= across) {
+        return;
+    }
+    const std::int64_t last = start + step * (count - 1);
+    const std::int64_t low = std::max<std::int64_t>(std::min(start, last), 0);
+    const std::int64_t high = std::min<std::int64_t>(std::max(start, last), along - 1);
+    if (low > high) {
+        return;
+    }
+    const int f = static_cast<int>(fixed);
+    const int lo = static_cast<int>(low);
+    const int hi = static_cast<int>(high);
+    if (FPenStyle == TPenStyle::psSolid) {
+        FPainter.fillRect(horizontal ? QRect(lo, f, hi - lo + 1, 1) : QRect(f, lo, 1, hi - lo + 1),
+                          FPenQColor);
+        return;
+    }
+    // QPainter runs the pattern from the lower end; shift it so that every pixel keeps the
+    // place it has in the whole run, also where the run was cut at the image border.
+    const std::int64_t index = (low - start) * step + phase;
+    const std::int64_t offset = ((step > 0 ? index : -index) % DotPeriod + DotPeriod) % DotPeriod;
+    if (!FPhasePensReady) {
+        for (std::size_t shift = 0; shift < FPhasePens.size(); ++shift) {
+            FPhasePens[shift] = FLinePen;
+            FPhasePens[shift].setDashOffset(static_cast<qreal>(shift));
+        }
+        FPhasePensReady = true;
+    }
+    UsePen(FPhasePens[static_cast<std::size_t>(offset)]);
+    if (horizontal) {
+        FPainter.drawLine(QPoint(lo, f), QPoint(hi + 1, f));
+    } else {
+        FPainter.drawLine(QPoint(f, lo), QPoint(f, hi + 1));
+    }
+}
+
+void TQtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    const std::int64_t left = std::min(x1, x2);
+    const std::int64_t right = std::max(x1, x2);
+    const std::int64_t top = std::min(y1, y2);
+    const std::int64_t bottom = std::max(y1, y2);
+    // An empty box draws nothing, as on Windows; an inside-out one is drawn normalised.
+    if (!FPainter.isActive() || left == right || top == bottom || right <= 0 || bottom <= 0 ||
+        left >= FWidth || top >= FHeight) {
+        return;
+    }
+    ApplyPen();
+    ApplyBrush();
+    const std::int64_t width = right - left;
+    const std::int64_t height = bottom - top;
+    // The filling covers the inside only, so that with the not mode no pixel is inverted twice.
+    if (FBrushStyle == TBrushStyle::bsSolid && width > 2 && height > 2) {
+        const QRect inside = ImagePart(left + 1, top + 1, right - 1, bottom - 1, FWidth, FHeight);
+        if (!inside.isEmpty()) {
+            FPainter.fillRect(inside, FBrushQColor);
+        }
+    }
+    if (FPenWidth > 1) {
+        DrawWideRectangle(left, top, right, bottom);
+        return;
+    }
+    // Clockwise from the top-left corner, each pixel once.
+    DrawRun(TAxis::Horizontal, top, left, 1, width, 0);
+    DrawRun(TAxis::Vertical, right - 1, top + 1, 1, height - 1, width);
+    if (height > 1) {
+        DrawRun(TAxis::Horizontal, bottom - 1, right - 2, -1, width - 1, width + height - 1);
+    }
+    if (width > 1) {
+        DrawRun(TAxis::Vertical, left, bottom - 2, -1, height - 2, 2 * width + height - 2);
+    }
+}
+
+void TQtCanvas::DrawWideRectangle(std::int64_t left, std::int64_t top, std::int64_t right,
+                                  std::int64_t bottom) {
+    // Edges far outside stay outside when moved to just beyond the pen's reach.
+    const std::int64_t margin = FPenWidth + 2;
+    const auto clampX = [&](std::int64_t x) { return std::clamp(x, -margin, FWidth + margin); };
+    const auto clampY = [&](std::int64_t y) { return std::clamp(y, -margin, FHeight + margin); };
+    const auto l = static_cast<int>(clampX(left));
+    const auto t = static_cast<int>(clampY(top));
+    const auto r = static_cast<int>(clampX(right));
+    const auto b = static_cast<int>(clampY(bottom));
+    UsePen(FLinePen);
+    FPainter.setBrush(Qt::NoBrush);
+    FPainter.drawRect(QRect(l, t, r - l - 1, b - t - 1));
+    FBrushDirty = true;
+}
+
+void TQtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    const std::int64_t left = std::min(x1, x2);
+    const std::int64_t right = std::max(x1, x2);
+    const std::int64_t top = std::min(y1, y2);
+    const std::int64_t bottom = std::max(y1, y2);
+    if (!FPainter.isActive() || left == right || top == bottom || right <= 0 || bottom <= 0 ||
+        left >= FWidth || top >= FHeight) {
+        return;
+    }
+    ApplyPen();
+    ApplyBrush();
+    const std::int64_t width = right - left;
+    const std::int64_t height = bottom - top;
+    if (width == 1 || height == 1) {
+        // Flattened to a line of its box.
+        if (width == 1) {
+            DrawRun(TAxis::Vertical, left, top, 1, height, 0);
+        } else {
+            DrawRun(TAxis::Horizontal, top, left, 1, width, 0);
+        }
+        return;
+    }
+    // QPainter flattens the whole outline, so it gets only ellipses that are small or lie
+    // within the image; of the others only the arcs crossing the image are drawn. In
+    // QPainter's geometry the box's right and bottom lines run through the last pixels.
+    const bool inside = left >= 0 && top >= 0 && right <= FWidth && bottom <= FHeight;
+    if (!inside && (width > DirectEllipseLimit || height > DirectEllipseLimit)) {
+        DrawLargeEllipse(QRectF(static_cast<double>(left), static_cast<double>(top),
+                                static_cast<double>(width - 1), static_cast<double>(height - 1)));
+        return;
+    }
+    // Circles keep to their box; for boxes far from square QPainter may reach one pixel
+    // beyond the left and right sides.
+    UsePen(FLinePen);
+    FPainter.drawEllipse(QRect(static_cast<int>(left), static_cast<int>(top),
+                               static_cast<int>(width - 1), static_cast<int>(height - 1)));
+}
+
+void TQtCanvas::DrawLargeEllipse(const QRectF& bounds) {
+    const QRectF clip(-2, -2, FWidth + 4, FHeight + 4);
+    const TEllipseClipping clipping(bounds, clip, EllipseTolerance);
+    if (FBrushStyle == TBrushStyle::bsSolid) {
+        const QPolygonF area = clipping.ClippedArea();
+        if (!area.isEmpty()) {
+            FPainter.setPen(Qt::NoPen);
+            FActivePen = nullptr;
+            FPainter.drawPolygon(area);
+        }
+    }
+    // Every arc ends beyond the image, so the ends that QPainter leaves out are never seen.
+    UsePen(FLinePen);
+    for (const QPolygonF& arc : clipping.VisibleArcs()) {
+        FPainter.drawPolyline(arc);
+    }
+}
+
+void TQtCanvas::MoveTo(int x, int y) {
+    FX = x;
+    FY = y;
+}
+
+void TQtCanvas::LineTo(int x, int y) {
+    if (FPainter.isActive()) {
+        DrawSegment(FX, FY, x, y);
+    }
+    FX = x;
+    FY = y;
+}
+
+void TQtCanvas::DrawSegment(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+    if ((x0 == x1 && y0 == y1) || std::max(x0, x1) < 0 || std::max(y0, y1) < 0 ||
+        std::min(x0, x1) >= FWidth || std::min(y0, y1) >= FHeight) {
+        return;
+    }
+    QPointF start(static_cast<double>(x0), static_cast<double>(y0));
+    QPointF end(static_cast<double>(x1), static_cast<double>(y1));
+    const QRectF farBox(-FarMargin, -FarMargin, FWidth + 2 * FarMargin, FHeight + 2 * FarMargin);
+    if (!ClipSegment(start, end, farBox)) {
+        return;
+    }
+    ApplyPen();
+    UsePen(FLinePen);
+    // QPainter draws one pixel per column (per row for steep lines), includes the end with
+    // the smaller such coordinate and leaves out the other, whatever the direction.
+    const bool xMajor = std::llabs(x1 - x0) >= std::llabs(y1 - y0);
+    const bool forward = xMajor ? x1 > x0 : y1 > y0;
+    if (forward) {
+        FPainter.drawLine(QLineF(start, end));
+        return;
+    }
+    // Drawn backwards the start would be left out and the end drawn. The same line continued
+    // beyond the start and cut to the columns from the one after the end up to the start's
+    // gives exactly the pixels from the start to just before the end.
+    const QRect keep = xMajor ? ImagePart(x1 + 1, 0, x0 + 1, FHeight, FWidth, FHeight)
+                              : ImagePart(0, y1 + 1, FWidth, y0 + 1, FWidth, FHeight);
+    if (keep.isEmpty()) {
+        return;
+    }
+    FPainter.setClipRect(keep);
+    FPainter.drawLine(QLineF(end, start + (start - end)));
+    FPainter.setClipping(false);
+}
+
+} // namespace kvx
