@@ -1,6 +1,68 @@
-#include <cstdio>
+// kvxtool, the command-line companion of the editor: the first word names the command, the
+// rest are its arguments. Each command group lives in a file pair of its own; adding a
+// command is one line in the table below.
 
-int main() {
-    std::fputs("kvxtool: no commands yet\n", stderr);
-    return 2;
+#include "cli/CliCommand.h"
+#include "cli/DecodeCommand.h"
+#include "cli/ReadCommands.h"
+
+#include <array>
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+struct TCommand {
+    std::string_view Name;
+    std::string_view Arguments;
+    std::string_view Description;
+    kvx::TCommandFunction Run;
+};
+
+constexpr std::array Commands{
+    TCommand{"decode", kvx::DecodeArguments,
+             "lädt ein GIF-, JPEG- oder PNG-Bild wie der Editor und schreibt es als PPM (P6)",
+             kvx::RunDecodeCommand},
+    TCommand{"list", kvx::ListArguments,
+             "listet die Namen der Image Maps einer HTML- oder Projektdatei", kvx::RunListCommand},
+    TCommand{"html", kvx::HtmlArguments,
+             "liest eine Image Map wie der Editor und gibt ihre Definition aus (Standard: publish)",
+             kvx::RunHtmlCommand},
+    TCommand{"save", kvx::SaveArguments,
+             "liest eine Image Map wie der Editor und speichert sie wie \"Speichern\" "
+             "(--save-as: wie \"Speichern unter\")",
+             kvx::RunSaveCommand},
+    TCommand{"info", kvx::InfoArguments,
+             "liest eine Image Map wie der Editor und beschreibt sie als JSON",
+             kvx::RunInfoCommand},
+};
+
+void PrintUsage(std::ostream& stream) {
+    stream << "Aufruf: kvxtool BEFEHL [ARGUMENTE...]\n\nBefehle:\n";
+    for (const TCommand& command : Commands) {
+        stream << "  " << command.Name << ' ' << command.Arguments << "\n      "
+               << command.Description << '\n';
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return kvx::ExitUsage;
+    }
+    const std::string_view word = argv[1];
+    if (word == "help" || word == "--help" || word == "-h") {
+        PrintUsage(std::cout);
+        return kvx::ExitSuccess;
+    }
+    for (const TCommand& command : Commands) {
+        if (command.Name == word) {
+            return command.Run(kvx::TCommandArguments(argv + 2, argv + argc));
+        }
+    }
+    std::cerr << "kvxtool: unbekannter Befehl \"" << word << "\"\n\n";
+    PrintUsage(std::cerr);
+    return kvx::ExitUsage;
 }

@@ -2,6 +2,8 @@
 // Rebuilds an image map from HTML text (Import, and Open of version-2 project files).
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace kvx {
 
@@ -11,5 +13,14 @@ class TMapReaderHost;
 // new map and its image, or in the no-map state after telling the user why.
 void ReadMapDefinition(const std::string& text, const std::string& sourceFile,
                        TMapReaderHost& host);
+
+// The names of the maps ReadMapDefinition would offer for text, unescaped, in document order
+// (duplicates included); empty when the text holds no named map.
+std::vector<std::string> CollectMapNames(std::string_view text);
+
+// The open-dialog filter for an image that cannot be found.
+inline constexpr const char* ImageFileFilter =
+    "Bilddateien (*.gif;*.jpg;*.jpeg;*.png)|*.GIF;*.JPG;*.JPEG;*.PNG|GIF-Dateien (*.gif)|*.GIF|"
+    "JPEG-Dateien (*.jpg;*.jpeg)|*.JPG;*.JPEG|PNG-Dateien (*.png)|*.PNG";
 
 } // namespace kvx

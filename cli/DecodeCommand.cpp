@@ -1,0 +1,60 @@
+#include "cli/DecodeCommand.h"
+
+#include "html/ImageLoading.h"
+#include "html/MapDocument.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <iostream>
+
+namespace kvx {
+
+bool WritePpm(const QImage& bitmap, const std::string& path, std::string& error) {
+    const QImage rgb = bitmap.convertToFormat(QImage::Format_RGB888);
+    if (rgb.isNull()) {
+        error = "Nicht genug Speicher";
+        return false;
+    }
+    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString().toStdString();
+        return false;
+    }
+    const QByteArray header = "P6\n" + QByteArray::number(rgb.width()) + ' ' +
+                              QByteArray::number(rgb.height()) + "\n255\n";
+    bool written = file.write(header) == header.size();
+    // Rows of RGB888 may be padded to 4 bytes; PPM rows are not.
+    const qint64 rowBytes = qint64{rgb.width()} * 3;
+    for (int y = 0; written && y < rgb.height(); ++y) {
+        written =
+            file.write(reinterpret_cast<const char*>(rgb.constScanLine(y)), rowBytes) == rowBytes;
+    }
+    if (!written || !file.commit()) {
+        error = file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+int RunDecodeCommand(const TCommandArguments& arguments) {
+    if (arguments.size() != 2) {
+        return UsageError("decode", DecodeArguments);
+    }
+    const std::string& imageFile = arguments[0];
+    const std::string& outputFile = arguments[1];
+    TMapDocument document;
+    if (!LoadImage(imageFile, document)) {
+        std::cerr << "Unbekanntes Bildformat! Es können nur GIF/JPEG-Grafiken geladen werden!\n";
+        return ExitFailure;
+    }
+    std::string error;
+    if (!WritePpm(document.SourceBitmap, outputFile, error)) {
+        std::cerr << "kvxtool: Die Datei \"" << outputFile
+                  << "\" konnte nicht geschrieben werden: " << error << '\n';
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+} // namespace kvx

@@ -1,0 +1,218 @@
+#include "html/Version1Loader.h"
+
+#include "html/ImageFileSearch.h"
+#include "html/ImageLoading.h"
+#include "html/MapDefinitionReader.h"
+#include "html/MapReaderHost.h"
+#include "html/ReaderMessages.h"
+#include "model/IntegerText.h"
+#include "platform/FilePaths.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+namespace kvx {
+
+namespace {
+
+// A quoted header field without its first and last character.
+std::string Unquoted(std::string_view field) {
+    return field.size() < 2 ? std::string() : std::string(field.substr(1, field.size() - 2));
+}
+
+// Values computed from file fields wrap around as the 32-bit original's did.
+int Wrapped(std::int64_t value) {
+    return static_cast<int>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
+}
+
+// One area line: fields (each ended by a comma) fill four slots in turn; a complete group
+// creates or extends the area, and the closing fields store its href and target.
+class TVersion1AreaLine {
+public:
+    TVersion1AreaLine(TImageMap& map, TMapReaderHost& host) : FMap(map), FHost(host) {}
+
+    void Read(std::string_view line) {
+        if (line.empty()) {
+            return;
+        }
+        FKind = line[0];
+        if (FKind != '1' && FKind != '2' && FKind != '3') {
+            return;
+        }
+        std::size_t fieldStart = 3;
+        for (std::size_t i = fieldStart; i < line.size() && !FStored; ++i) {
+            if (line[i] == ',') {
+                FieldEnded(line.substr(fieldStart, i - fieldStart));
+                fieldStart = i + 1;
+            }
+        }
+        if (FCreated && !FStored) {
+            // A line cut short leaves its area as it is (an open polygon stays open), but
+            // the area still gets its tree node and the selection is cleared as after
+            // every other area, so tree and map agree.
+            FHost.AddAreaTreeNode();
+            FMap.ClearSelection();
+        }
+    }
+
+private:
+    void FieldEnded(std::string_view field) {
+        ++FFieldCount;
+        const std::size_t slot = (FFieldCount - 1) % 4;
+        FSlots[slot] = std::string(field);
+        if (FKind == '3') {
+            PolygonFieldEnded(slot);
+        } else if (FFieldCount == 4) {
+            CreateBox();
+        } else if (FFieldCount == 6) {
+            Store(FSlots[0], FSlots[1]);
+        }
+    }
+
+    // Rectangle and circle: top, height, left, width.
+    void CreateBox() {
+        const std::int64_t top = StrToInt(FSlots[0]);
+        const std::int64_t height = StrToInt(FSlots[1]);
+        const std::int64_t left = StrToInt(FSlots[2]);
+        const std::int64_t width = StrToInt(FSlots[3]);
+        ClearSlots();
+        std::string status;
+        if (FKind == '2') {
+            FMap.AddArea(akRectangle, Wrapped(left), Wrapped(top), status);
+        } else {
+            FMap.AddArea(akCircle, Wrapped(left + (width + 1) / 2), Wrapped(top + (height + 1) / 2),
+                         status);
+        }
+        FMap.ModifySelected(0, 0, Wrapped(left + width), Wrapped(top + height), mmDragNew, status);
+        FMap.ModifySelected(0, 0, 0, 0, mmFinish, status);
+        FCreated = true;
+    }
+
+    // Groups of x, y and two unread fields; a group with an empty first field closes the
+    // polygon at its third field with href and target.
+    void PolygonFieldEnded(std::size_t slot) {
+        std::string status;
+        if (slot == 2 && FCreated && FSlots[0].empty()) {
+            FMap.ModifySelected(0, 0, 0, 0, mmFinish, status);
+            Store(FSlots[1], FSlots[2]);
+            return;
+        }
+        if (slot != 3) {
+            return;
+        }
+        const int x = StrToInt(FSlots[0]);
+        const int y = StrToInt(FSlots[1]);
+        ClearSlots();
+        if (!FCreated) {
+            FMap.AddArea(akPolygon, x, y, status);
+            FCreated = true;
+        } else {
+            FMap.ModifySelected(0, 0, x, y, mmDragNew, status);
+            FMap.ModifySelected(0, 0, x, y, mmAddPoint, status);
+        }
+    }
+
+    void Store(const std::string& href, const std::string& target) {
+        TLinkAreaProperties props;
+        FMap.GetSelectedProperties(props);
+        props.Href = href;
+        props.Target = target;
+        FMap.SetSelectedProperties(props);
+        FHost.AddAreaTreeNode();
+        FMap.ClearSelection();
+        ClearSlots();
+        FStored = true;
+    }
+
+    void ClearSlots() {
+        for (std::string& slot : FSlots) {
+            slot.clear();
+        }
+    }
+
+    TImageMap& FMap;
+    TMapReaderHost& FHost;
+    char FKind = 0;
+    std::size_t FFieldCount = 0;
+    std::array<std::string, 4> FSlots;
+    bool FCreated = false;
+    bool FStored = false;
+};
+
+// The stored path, else the file of that name beside the project file, else the user's
+// choice. The stored paths come from Windows: FindImageFile reads "\" as a separator and
+// matches letter case loosely, otherwise no version-1 file would find its image here.
+std::optional<std::string> LocateImage(const std::string& imageFile, const std::string& projectPath,
+                                       TMapReaderHost& host) {
+    const std::string folder = FolderPart(projectPath);
+    const std::string fileName = FileNamePart(imageFile);
+    if (std::optional<std::string> found = FindImageFile(imageFile)) {
+        return found;
+    }
+    if (std::optional<std::string> found = FindImageFile(folder + fileName)) {
+        return found;
+    }
+    host.ShowMessage(TMessageKind::Warning, ReaderMessages::ImageNotFound, 0);
+    return host.ChooseImageFile(fileName, folder, ImageFileFilter);
+}
+
+void LoadMap(const std::string& header, const std::string& body, const std::string& projectPath,
+             TMapReaderHost& host) {
+    const TVersion1Header fields = SplitVersion1Header(header);
+    const std::optional<std::string> imageFile = LocateImage(fields.ImageFile, projectPath, host);
+    if (!imageFile) {
+        return;
+    }
+    TMapDocument& document = host.Document();
+    document.CurrentMap = std::make_unique<TImageMap>();
+    TImageMap& map = *document.CurrentMap;
+    map.Name = fields.MapName;
+    map.ImageFile = *imageFile;
+    map.ProjectFile = projectPath;
+    if (!LoadImage(map.ImageFile, document)) {
+        throw std::runtime_error("image not loaded: " + map.ImageFile);
+    }
+    host.SetUpEditorForMap();
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        if (body[i] == '\r') {
+            TVersion1AreaLine(map, host).Read(
+                std::string_view(body).substr(lineStart, i - lineStart));
+            lineStart = i + 1;
+        }
+    }
+    host.ExpandOverview();
+    host.AdjustView();
+}
+
+} // namespace
+
+TVersion1Header SplitVersion1Header(std::string_view header) {
+    std::array<std::string_view, 3> fields;
+    std::size_t index = 0;
+    std::size_t start = 0;
+    while (index < fields.size()) {
+        const std::size_t comma = header.find(',', start);
+        fields[index++] = header.substr(start, comma - start);
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    return TVersion1Header{Unquoted(fields[1]), Unquoted(fields[2])};
+}
+
+void LoadVersion1(const std::string& header, const std::string& body,
+                  const std::string& projectPath, TMapReaderHost& host) {
+    try {
+        LoadMap(header, body, projectPath, host);
+    } catch (...) {
+        host.ShowMessage(TMessageKind::Error, ReaderMessages::LoadError, 0);
+        host.ResetEditor();
+    }
+}
+
+} // namespace kvx
