@@ -6,9 +6,10 @@
 
 namespace kvx {
 
-// 2^29 pixels (2 GiB of RGB32): far beyond any image a map is drawn on, yet small enough
-// that a forged header cannot make us try to allocate absurd amounts of memory.
-inline constexpr std::int64_t MaxImagePixels = std::int64_t{1} << 29;
+// 2^27 pixels (512 MiB of RGB32, e.g. 16384 x 8192): far beyond any image a web page's map is
+// drawn on, yet small enough that a forged header (a GIF screen is only two numbers) cannot
+// make us allocate and clear gigabytes before the data turns out to be missing.
+inline constexpr std::int64_t MaxImagePixels = std::int64_t{1} << 27;
 
 // A Format_RGB32 bitmap of width x height with undefined content, or a null image when the
 // size is empty, beyond MaxImagePixels, or the memory cannot be had.

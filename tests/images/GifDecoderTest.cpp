@@ -138,6 +138,16 @@ TEST_F(GifDecoder, HugeScreenIsRefusedBeforeAnyAllocation) {
     EXPECT_FALSE(image);
 }
 
+// A screen of 14689 x 61752 pixels behind a tiny frame once took seconds to clear; sizes
+// beyond the bitmap limit are refused even when each side is a legal GIF size.
+TEST_F(GifDecoder, ScreenBeyondThePixelLimitIsRefused) {
+    const auto image = Patched({1, 1, Primaries, 0, {FullFrame(1, 1, {0})}}, [](QByteArray& gif) {
+        const char size[] = {'\x61', '\x39', '\x38', '\xF1'}; // 14689 x 61752, little-endian
+        gif.replace(6, 4, QByteArray(size, 4));
+    });
+    EXPECT_FALSE(image);
+}
+
 TEST_F(GifDecoder, DamagedOrMissingFilesFail) {
     ASSERT_TRUE(
         WriteGif(FPath, {8, 8, Primaries, 0, {FullFrame(8, 8, std::vector<std::uint8_t>(64, 1))}}));
