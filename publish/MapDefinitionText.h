@@ -1,0 +1,16 @@
+#pragma once
+// The map definition in the two variants that publishing uses, as Qt text.
+
+#include <QSize>
+#include <QString>
+
+namespace kvx {
+
+class TImageMap;
+
+// What goes into web pages and onto the clipboard: the image by its file name only.
+QString PublishingDefinition(const TImageMap& map, QSize imageSize);
+// What the preview page holds: the image copy's name and alert links instead of the links.
+QString PreviewDefinition(const TImageMap& map, QSize imageSize);
+
+} // namespace kvx

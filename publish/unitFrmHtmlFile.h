@@ -1,0 +1,68 @@
+#pragma once
+// The HTML file window: a small plain-text editor for a web page into which the map
+// definition is put, saved from here. Created once; the file commands fill it before each use.
+
+#include "publish/HtmlFileText.h"
+
+#include <QDialog>
+#include <QString>
+#include <optional>
+
+class QTextEdit;
+class QToolBar;
+class QToolButton;
+
+namespace kvx {
+
+class TfrmHtmlFile : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmHtmlFile(QWidget* parent = nullptr);
+
+    // The file Save writes; for a new file the folder proposed for it, ending in a separator.
+    QString FilePath;
+    // The map definition that "Defintion &einfügen" inserts.
+    QString Definition;
+    // The editor's text differs from what was loaded or last saved.
+    bool Changed = false;
+    // How the file is written back: its encoding, byte-order mark and line ends.
+    THtmlFileFormat Format;
+
+    // The editor's text (any line ends) in place of what it held; the undo history goes.
+    void SetText(const QString& text);
+    // The editor's text with "\n" line ends.
+    QString Text() const;
+    // Selects the text in [start, start + length) and colours it blue, as part of filling the
+    // editor (no undo step).
+    void MarkDefinition(qsizetype start, qsizetype length);
+
+    // True when the window may close: nothing changed, or the user answered the question
+    // and, when the answer was Yes, the file was saved.
+    bool CloseQuery();
+
+    QToolBar* tlbHtmlFile = nullptr;
+    QToolButton* tbtInsertDefinition = nullptr;
+    QToolButton* tbtSave = nullptr;
+    QToolButton* tbtSaveAs = nullptr;
+    QToolButton* tbtClose = nullptr;
+    QToolButton* tbtHelp = nullptr;
+    QTextEdit* reditHtml = nullptr;
+
+    // The button handlers; the two saves return whether the file was written.
+    void tbtInsertDefinitionClick();
+    bool tbtSaveClick();
+    bool tbtSaveAsClick();
+    void tbtCloseClick();
+    void tbtHelpClick();
+
+public slots:
+    // Esc and the window manager's close come here: both go through the closing check.
+    void reject() override;
+
+private:
+    void reditHtmlChange();
+    std::optional<QString> AskForFilePath(const QString& initialFolder);
+    bool WriteFile();
+};
+
+} // namespace kvx

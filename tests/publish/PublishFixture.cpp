@@ -1,0 +1,74 @@
+#include "PublishFixture.h"
+
+#include <QFile>
+#include <QImage>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace kvx::test {
+
+namespace {
+
+void AddArea(TImageMap& map, std::uint8_t kind, int x1, int y1, int x2, int y2,
+             const std::string& href, const std::string& alt) {
+    std::string status;
+    map.AddArea(kind, x1, y1, status);
+    map.ModifySelected(x1, y1, x2, y2, mmDragNew, status);
+    map.ModifySelected(x2, y2, x2, y2, mmFinish, status);
+    TLinkAreaProperties props;
+    map.GetSelectedProperties(props);
+    props.Href = href;
+    props.Alt = alt;
+    map.SetSelectedProperties(props);
+}
+
+} // namespace
+
+void WriteSampleImage(const QString& path) {
+    QImage image(SampleImageSize, QImage::Format_RGB32);
+    image.fill(QColor(200, 120, 40));
+    ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
+}
+
+std::unique_ptr<TImageMap> MakeSampleMap(const std::string& imageFile) {
+    auto map = std::make_unique<TImageMap>();
+    map->Name = "karte";
+    map->ImageFile = imageFile;
+    map->AltText = "Unser Haus";
+    AddArea(*map, akRectangle, 2, 3, 20, 15, "wohnzimmer.htm", "Wohnzimmer");
+    AddArea(*map, akCircle, 30, 20, 35, 20, "küche.htm", "Küche & Herd");
+    map->ClearSelection();
+    return map;
+}
+
+QString PublishingText(const TImageMap& map) {
+    std::string html;
+    map.GetHtml(SampleImageSize.width(), SampleImageSize.height(), false, false, html);
+    return QString::fromStdString(html);
+}
+
+void PressF1(QWidget& window) {
+    for (QShortcut* shortcut : window.findChildren<QShortcut*>()) {
+        if (shortcut->key() == QKeySequence(Qt::Key_F1)) {
+            emit shortcut->activated();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no F1 shortcut";
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+} // namespace kvx::test

@@ -1,0 +1,42 @@
+#pragma once
+// What the publishing tests share: a small map on a real image file, and file helpers.
+
+#include "model/ImageMap.h"
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+#include <memory>
+#include <ostream>
+#include <string>
+
+// Readable test failures for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << '"' << list.join("\", \"").toStdString() << '"';
+}
+
+namespace kvx::test {
+
+inline constexpr QSize SampleImageSize(40, 30);
+
+// Writes a PNG of SampleImageSize to path.
+void WriteSampleImage(const QString& path);
+// A map "karte" on imageFile with a rectangle linking "wohnzimmer.htm" (alt "Wohnzimmer")
+// and a circle linking "küche.htm" (alt "Küche & Herd").
+std::unique_ptr<TImageMap> MakeSampleMap(const std::string& imageFile);
+// The map's definition in the variant used for publishing, as the model writes it.
+QString PublishingText(const TImageMap& map);
+
+// Triggers the window's F1 shortcut; fails the test when it has none.
+void PressF1(QWidget& window);
+
+QByteArray ReadBytes(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);
+
+} // namespace kvx::test
