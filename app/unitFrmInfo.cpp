@@ -19,11 +19,6 @@
 #define KVX_RELEASE_DATE "2026-12-08"
 #endif
 
-// The picture lives in the library's resources; a static library needs them registered.
-static void InitInfoResources() {
-    Q_INIT_RESOURCE(korvane2);
-}
-
 namespace kvx {
 
 namespace {

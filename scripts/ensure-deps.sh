@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-webengine-dev qt6-translations-l10n
+    qt6-base-dev qt6-webengine-dev qt6-translations-l10n libqt6svg6
     libgif-dev libjpeg-dev libpng-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     "$@"

@@ -1,0 +1,170 @@
+#include "app/FileCommands.h"
+
+#include "editor/unitFrmMain.h"
+#include "html/ProjectFile.h"
+#include "platform/FileError.h"
+#include "platform/FilePaths.h"
+#include "platform/widgets/DialogService.h"
+
+namespace kvx {
+
+namespace {
+
+const char* const OpenFilter = "Korvane Dateien (*.kvx)|*.KVX";
+const char* const SaveFilter = "Korvane 2 - Dateien (*.kvx)|*.kvx";
+const char* const ImportFilter =
+    "HTML-Dateien (*.htm;*.html)|*.HTM;*.HTML|HTML-Dateien (*.htm)|*.HTM|HTML-Dateien "
+    "(*.html)|*.HTML|Alle Dateien (*.*)|*.*";
+
+QString FolderOf(const std::string& path) {
+    return QString::fromStdString(ToNativeSeparators(FolderPart(path)));
+}
+
+void ShowError(TfrmMain& main, const std::string& text) {
+    Dialogs().Message(&main, TMsgKind::Error, QString::fromStdString(text), TMsgButtons::Ok);
+}
+
+} // namespace
+
+TFileCommands::TFileCommands(TfrmMain& main) : FMain(main) {}
+
+bool TFileCommands::QuerySaveChanges() {
+    FMain.StoreAreaPanelIfSelected();
+    if (!FMain.HasMap() || !FMain.Modified()) {
+        return true;
+    }
+    switch (Dialogs().Message(&FMain, TMsgKind::Confirmation,
+                              QString::fromUtf8(UnsavedChangesQuestion),
+                              TMsgButtons::YesNoCancel)) {
+    case TMsgResult::Yes:
+        // A save that did not happen (cancelled, failed) must not let the changes be lost.
+        return mniSaveClick();
+    case TMsgResult::No:
+        return true;
+    case TMsgResult::Ok:
+    case TMsgResult::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool TFileCommands::PrepareToReplaceMap() {
+    if (!QuerySaveChanges()) {
+        return false;
+    }
+    // The old map goes before the file dialog: a cancelled dialog leaves no map behind.
+    FMain.ResetEditor();
+    return true;
+}
+
+void TFileCommands::mniOpenClick() {
+    if (!PrepareToReplaceMap()) {
+        return;
+    }
+    TFileDialogRequest request;
+    request.InitialFolder.clear();
+    request.Filter = QString::fromUtf8(OpenFilter);
+    request.MustExist = true;
+    if (const std::optional<QString> chosen = Dialogs().OpenFile(&FMain, request)) {
+        ReadProjectFile(*chosen);
+    }
+}
+
+void TFileCommands::mniImportClick() {
+    if (!PrepareToReplaceMap()) {
+        return;
+    }
+    TFileDialogRequest request;
+    request.Filter = QString::fromUtf8(ImportFilter);
+    request.MustExist = true;
+    if (const std::optional<QString> chosen = Dialogs().OpenFile(&FMain, request)) {
+        ReadHtmlFile(*chosen);
+    }
+}
+
+void TFileCommands::OpenProjectFileCommand(const QString& path) {
+    if (PrepareToReplaceMap()) {
+        ReadProjectFile(path);
+    }
+}
+
+void TFileCommands::ImportHtmlFileCommand(const QString& path) {
+    if (PrepareToReplaceMap()) {
+        ReadHtmlFile(path);
+    }
+}
+
+void TFileCommands::ReadProjectFile(const QString& path) {
+    try {
+        OpenProjectFile(path.toStdString(), FMain);
+    } catch (const TFileError& error) {
+        FMain.ResetEditor();
+        ShowError(FMain, OpenFileErrorMessage(error));
+    }
+}
+
+void TFileCommands::ReadHtmlFile(const QString& path) {
+    try {
+        ImportHtmlFile(path.toStdString(), FMain);
+    } catch (const TFileError& error) {
+        FMain.ResetEditor();
+        ShowError(FMain, OpenFileErrorMessage(error));
+    }
+}
+
+bool TFileCommands::mniSaveClick() {
+    if (!FMain.HasMap()) {
+        return false;
+    }
+    FMain.StoreAreaPanelIfSelected();
+    TImageMap& map = *FMain.Document().CurrentMap;
+    if (map.ProjectFile.empty()) {
+        const QString path = AskForProjectPath(FolderOf(map.ImageFile));
+        if (path.isEmpty()) {
+            return false;
+        }
+        map.ProjectFile = path.toStdString();
+    }
+    return WriteProjectFile(false);
+}
+
+bool TFileCommands::mniSaveAsClick() {
+    if (!FMain.HasMap()) {
+        return false;
+    }
+    FMain.StoreAreaPanelIfSelected();
+    TImageMap& map = *FMain.Document().CurrentMap;
+    const QString path =
+        AskForProjectPath(FolderOf(map.ProjectFile.empty() ? map.ImageFile : map.ProjectFile));
+    if (path.isEmpty()) {
+        return false;
+    }
+    map.ProjectFile = path.toStdString();
+    return WriteProjectFile(true);
+}
+
+QString TFileCommands::AskForProjectPath(const QString& initialFolder) {
+    TFileDialogRequest request;
+    request.InitialFolder = initialFolder;
+    request.Filter = QString::fromUtf8(SaveFilter);
+    request.DefaultSuffix = QStringLiteral("kvx");
+    request.ConfirmOverwrite = true;
+    return Dialogs().SaveFile(&FMain, request).value_or(QString());
+}
+
+bool TFileCommands::WriteProjectFile(bool saveAs) {
+    const TMapDocument& document = FMain.Document();
+    const TImageMap& map = *document.CurrentMap;
+    try {
+        SaveProjectFile(map.ProjectFile, map, document.SourceBitmap.width(),
+                        document.SourceBitmap.height(), saveAs);
+    } catch (const TFileError& error) {
+        // The previous file is untouched; the map keeps its changes and the path.
+        ShowError(FMain, SaveFileErrorMessage(error));
+        return false;
+    }
+    FMain.SetModified(false);
+    return true;
+}
+
+} // namespace kvx

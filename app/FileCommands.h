@@ -1,0 +1,49 @@
+#pragma once
+// The project-file commands of the main window (Open, Save, Save As, Import) and the question
+// about unsaved changes that guards every command replacing the map.
+
+#include <QString>
+
+namespace kvx {
+
+class TfrmMain;
+
+inline constexpr const char* UnsavedChangesQuestion =
+    "Die Image Map wurde geändert! Sollen die Änderungen gespeichert werden?";
+
+class TFileCommands {
+public:
+    explicit TFileCommands(TfrmMain& main);
+
+    // Stores pending panel edits, then asks about unsaved changes. True when the command may
+    // go on: nothing to save, "No", or "Yes" and the map was saved. A Yes whose save did not
+    // happen (dialog cancelled, write failed) stops the command, so no changes are lost.
+    bool QuerySaveChanges();
+    // The question, then the old map goes (ResetEditor) before any dialog asks for the new
+    // one. False: the user stopped the command and nothing changed.
+    bool PrepareToReplaceMap();
+
+    void mniOpenClick();
+    // Both return true when the file was written.
+    bool mniSaveClick();
+    bool mniSaveAsClick();
+    void mniImportClick();
+
+    // Open and Import of a known file, without their file dialogs (the command line): the
+    // question, the reset, the read with its error box.
+    void OpenProjectFileCommand(const QString& path);
+    void ImportHtmlFileCommand(const QString& path);
+
+private:
+    // Reads the file into the editor after the reset; a file error gets the error box.
+    void ReadProjectFile(const QString& path);
+    void ReadHtmlFile(const QString& path);
+    // Writes the map to its ProjectFile; the error box and false on failure.
+    bool WriteProjectFile(bool saveAs);
+    // The save dialog starting in initialFolder; empty when cancelled.
+    QString AskForProjectPath(const QString& initialFolder);
+
+    TfrmMain& FMain;
+};
+
+} // namespace kvx

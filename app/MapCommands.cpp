@@ -1,0 +1,120 @@
+#include "app/MapCommands.h"
+
+#include "app/FileCommands.h"
+#include "app/HomePage.h"
+#include "app/unitFrmInfo.h"
+#include "app/unitFrmMapProps.h"
+#include "editor/unitFrmMain.h"
+#include "html/ImageLoading.h"
+#include "platform/widgets/DialogService.h"
+#include "platform/widgets/HelpSystem.h"
+
+#include <memory>
+
+namespace kvx {
+
+namespace {
+
+void ShowError(TfrmMain& main, const char* text) {
+    Dialogs().Message(&main, TMsgKind::Error, QString::fromUtf8(text), TMsgButtons::Ok);
+}
+
+} // namespace
+
+TMapCommands::TMapCommands(TfrmMain& main, TFileCommands& files, TfrmMapProps& mapProps,
+                           TfrmInfo& info)
+    : FMain(main), FFiles(files), FMapProps(mapProps), FInfo(info) {}
+
+void TMapCommands::mniNewClick() {
+    if (!FFiles.PrepareToReplaceMap()) {
+        return;
+    }
+    FMapProps.setWindowTitle(QStringLiteral("Neue Image Map"));
+    FMapProps.SetFields({QString(), QString(), QString(), QStringLiteral("0")});
+    if (Dialogs().Exec(FMapProps) != QDialog::Accepted) {
+        return;
+    }
+    const TMapPropsFields fields = FMapProps.Fields();
+    auto map = std::make_unique<TImageMap>();
+    map->Name = fields.name.toStdString();
+    map->ImageFile = fields.imageFile.toStdString();
+    map->AltText = fields.altText.toStdString();
+    map->Border = fields.border.toStdString();
+
+    TMapDocument& document = FMain.Document();
+    document.CurrentMap = std::move(map);
+    if (!LoadImage(document.CurrentMap->ImageFile, document)) {
+        ShowError(FMain, NewImageNotLoaded);
+        FMain.ResetEditor();
+        return;
+    }
+    FMain.SetUpEditorForMap();
+    FMain.AdjustView();
+    // A map that exists only in the editor has to be saved.
+    FMain.SetModified(true);
+}
+
+void TMapCommands::mniMapPropertiesClick() {
+    if (!FMain.HasMap()) {
+        return;
+    }
+    FMain.StoreAreaPanelIfSelected();
+    {
+        const TImageMap& map = *FMain.Document().CurrentMap;
+        FMapProps.setWindowTitle(QStringLiteral("Image Map Eigenschaften"));
+        FMapProps.SetFields(
+            {QString::fromStdString(map.Name), QString::fromStdString(map.ImageFile),
+             QString::fromStdString(map.AltText), QString::fromStdString(map.Border)});
+    }
+    if (Dialogs().Exec(FMapProps) != QDialog::Accepted) {
+        return;
+    }
+    const TMapPropsFields fields = FMapProps.Fields();
+    TMapDocument& document = FMain.Document();
+    TImageMap& map = *document.CurrentMap;
+    const std::string previousImage = map.ImageFile;
+    map.Name = fields.name.toStdString();
+    map.ImageFile = fields.imageFile.toStdString();
+    map.AltText = fields.altText.toStdString();
+    map.Border = fields.border.toStdString();
+    FMain.SetModified(true);
+
+    FMain.setWindowTitle(QStringLiteral("Korvane 2 [%1]").arg(fields.name));
+    FMain.SetMapNodeText(fields.name);
+
+    // Exact comparison: a change of letter case names another file on this platform.
+    if (map.ImageFile != previousImage) {
+        if (!LoadImage(map.ImageFile, document)) {
+            ShowError(FMain, ChangedImageNotLoaded);
+            map.ImageFile = previousImage;
+        }
+        FMain.AdjustView();
+    }
+}
+
+bool TMapCommands::FormClose() {
+    if (!FFiles.QuerySaveChanges()) {
+        return false;
+    }
+    FMain.ResetEditor();
+    Help().Quit();
+    return true;
+}
+
+void TMapCommands::mniExitClick() {
+    FMain.close();
+}
+
+void TMapCommands::mniHelpClick() {
+    Help().ShowContext(hcHelpContents);
+}
+
+void TMapCommands::mniHomePageClick() {
+    OpenHomePage();
+}
+
+void TMapCommands::mniInfoClick() {
+    Dialogs().Exec(FInfo);
+}
+
+} // namespace kvx

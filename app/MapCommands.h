@@ -1,0 +1,41 @@
+#pragma once
+// The shell's commands on the map as a whole: New, Map properties, closing the main window
+// and Exit, and the Help menu (Help, Home page, Info).
+
+namespace kvx {
+
+class TFileCommands;
+class TfrmInfo;
+class TfrmMain;
+class TfrmMapProps;
+
+inline constexpr const char* NewImageNotLoaded =
+    "Unbekanntes Bildformat! Es können nur GIF/JPEG-Grafiken geladen werden!";
+inline constexpr const char* ChangedImageNotLoaded =
+    "Unbekanntes Bildformat! Neue Bilddatei wurde nicht geladen! Es können nur GIF/JPEG-Grafiken "
+    "geladen werden!";
+
+class TMapCommands {
+public:
+    TMapCommands(TfrmMain& main, TFileCommands& files, TfrmMapProps& mapProps, TfrmInfo& info);
+
+    // Asks for the new map's properties and loads its image; the old map is gone first.
+    void mniNewClick();
+    // Changes name, image, description and border of the open map.
+    void mniMapPropertiesClick();
+    // The main window is about to close: the unsaved-changes question, then the map and the
+    // bitmaps are released and the help window closes. False keeps the window open.
+    bool FormClose();
+    void mniExitClick();
+    void mniHelpClick();
+    void mniHomePageClick();
+    void mniInfoClick();
+
+private:
+    TfrmMain& FMain;
+    TFileCommands& FFiles;
+    TfrmMapProps& FMapProps;
+    TfrmInfo& FInfo;
+};
+
+} // namespace kvx

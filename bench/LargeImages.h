@@ -1,0 +1,16 @@
+#pragma once
+// 24-megapixel images written once per run with the libraries' own encoders.
+
+#include <string>
+
+namespace kvx::bench {
+
+constexpr int kLargeWidth = 6000;
+constexpr int kLargeHeight = 4000;
+
+// Paths of the generated files (created on first use in a temporary folder).
+const std::string& LargeJpeg();
+const std::string& LargePng();
+const std::string& LargeGif();
+
+} // namespace kvx::bench

@@ -1,0 +1,37 @@
+#pragma once
+// The image view (pbxDisplay): a plain paint surface that shows the composed picture held in
+// its back buffer and reports mouse presses, movements and releases in view pixels.
+
+#include <QImage>
+#include <QWidget>
+
+namespace kvx {
+
+class TDisplayView : public QWidget {
+    Q_OBJECT
+public:
+    explicit TDisplayView(QWidget* parent = nullptr);
+
+    // What the view shows, one pixel per window pixel; RenderView composes into it.
+    QImage& BackBuffer() { return FBackBuffer; }
+    const QImage& BackBuffer() const { return FBackBuffer; }
+
+signals:
+    // The view is about to be painted: a handler may compose the back buffer first.
+    void Painting();
+    void MouseDown(Qt::MouseButton button, int x, int y);
+    void MouseMove(int x, int y);
+    void MouseUp(Qt::MouseButton button, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QImage FBackBuffer;
+};
+
+} // namespace kvx

@@ -1,0 +1,228 @@
+#include "editor/ViewController.h"
+
+#include "editor/DisplayView.h"
+#include "editor/FocusControl.h"
+#include "editor/ViewMath.h"
+#include "editor/unitFrmMain.h"
+#include "platform/QtCanvas.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace kvx {
+
+namespace {
+
+// The large step of the design (half the visible size) differs from the page size, which Qt
+// also uses as its large step; the bar keeps it in this property.
+constexpr const char* LargeStepProperty = "kvxLargeStep";
+
+void ConfigureScrollingBar(QScrollBar& bar, int imageLength, int visible) {
+    // Page first, then the range that fits the page, so that Qt never holds a page larger
+    // than the range or a position outside it; Qt clamps the position into the new range.
+    const QSignalBlocker blocker(bar);
+    bar.setPageStep(visible);
+    bar.setRange(0, imageLength - visible);
+    bar.setSingleStep(1);
+    bar.setProperty(LargeStepProperty, visible / 2);
+    bar.setEnabled(true);
+}
+
+void InstallLargeStep(QScrollBar& bar) {
+    QObject::connect(&bar, &QAbstractSlider::actionTriggered, &bar, [&bar](int action) {
+        const int largeStep = bar.property(LargeStepProperty).toInt();
+        if (action == QAbstractSlider::SliderPageStepAdd) {
+            bar.setSliderPosition(bar.sliderPosition() - bar.pageStep() + largeStep);
+        } else if (action == QAbstractSlider::SliderPageStepSub) {
+            bar.setSliderPosition(bar.sliderPosition() + bar.pageStep() - largeStep);
+        }
+    });
+}
+
+} // namespace
+
+TViewController::TViewController(TfrmMain& main) : QObject(&main), FMain(main) {
+    InstallLargeStep(*FMain.scbHorizontal);
+    InstallLargeStep(*FMain.scbVertical);
+    connect(FMain.scbHorizontal, &QScrollBar::valueChanged, this,
+            [this] { scbHorizontalChange(); });
+    connect(FMain.scbVertical, &QScrollBar::valueChanged, this, [this] { scbVerticalChange(); });
+    connect(FMain.pbxDisplay, &TDisplayView::Painting, this, [this] { pbxDisplayPaint(); });
+    FMain.pbxDisplay->installEventFilter(this);
+}
+
+bool TViewController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FMain.pbxDisplay && event->type() == QEvent::Wheel) {
+        pbxDisplayMouseWheel(static_cast<const QWheelEvent&>(*event));
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TViewController::pbxDisplayMouseWheel(const QWheelEvent& wheel) {
+    // One notch moves an eighth of the visible part, at least one image pixel.
+    const QPoint angle = wheel.angleDelta();
+    const bool sideways = angle.x() != 0 || (wheel.modifiers() & Qt::ShiftModifier);
+    const int delta = angle.x() != 0 ? angle.x() : angle.y();
+    QScrollBar* bar = sideways ? FMain.scbHorizontal : FMain.scbVertical;
+    const QSize visible = FMain.State().VisibleImageSize;
+    const std::int64_t step = std::max(1, (sideways ? visible.width() : visible.height()) / 8);
+    if (!bar->isEnabled() || delta == 0) {
+        return;
+    }
+    const std::int64_t target = bar->value() - delta * step / 120;
+    bar->setValue(
+        static_cast<int>(std::clamp<std::int64_t>(target, bar->minimum(), bar->maximum())));
+}
+
+void TViewController::AdjustView() {
+    TMapDocument& document = FMain.Document();
+    if (!document.CurrentMap || document.WorkBitmap.isNull()) {
+        return;
+    }
+    TEditorState& state = FMain.State();
+    FViewStale = true;
+    const int width = document.WorkBitmap.width();
+    const int height = document.WorkBitmap.height();
+    const TViewAxis horizontal =
+        HorizontalViewAxis(width, state.ViewportSize.width(), state.ZoomFactor);
+    const TViewAxis vertical =
+        VerticalViewAxis(height, state.ViewportSize.height(), state.ZoomFactor);
+    // Both directions are sized before either bar moves, so a render started by a bar's
+    // change handler already sees the final view.
+    FMain.pbxDisplay->resize(horizontal.ViewLength, vertical.ViewLength);
+    state.VisibleImageSize = QSize(horizontal.Visible, vertical.Visible);
+
+    const struct {
+        QScrollBar* Bar;
+        TViewAxis Axis;
+        int ImageLength;
+    } directions[] = {{FMain.scbHorizontal, horizontal, width},
+                      {FMain.scbVertical, vertical, height}};
+    for (const auto& direction : directions) {
+        if (!direction.Axis.Scrolls) {
+            direction.Bar->setValue(0); // runs the change handler when the position moves
+            direction.Bar->setEnabled(false);
+            continue;
+        }
+        ConfigureScrollingBar(*direction.Bar, direction.ImageLength, direction.Axis.Visible);
+        if (direction.Bar == FMain.scbHorizontal) {
+            scbHorizontalChange();
+        } else {
+            scbVerticalChange();
+        }
+    }
+    FMain.pbxDisplay->update();
+}
+
+void TViewController::RenderView() {
+    if (!FMain.Document().CurrentMap || !FMain.Document().HasImage()) {
+        return;
+    }
+    ComposeView();
+    FMain.pbxDisplay->update();
+}
+
+void TViewController::ComposeView() {
+    TMapDocument& document = FMain.Document();
+    const TEditorState& state = FMain.State();
+    QImage& work = document.WorkBitmap;
+    const QImage& source = document.SourceBitmap;
+    if (work.size() != source.size() || work.format() != QImage::Format_RGB32) {
+        work = QImage(source.size(), QImage::Format_RGB32);
+    }
+    {
+        QPainter copy(&work);
+        copy.setCompositionMode(QPainter::CompositionMode_Source);
+        copy.drawImage(0, 0, source);
+    }
+    {
+        TQtCanvas canvas(work);
+        document.CurrentMap->Draw(canvas);
+    }
+
+    QImage& view = FMain.pbxDisplay->BackBuffer();
+    const QSize viewSize = FMain.pbxDisplay->size();
+    if (view.size() != viewSize) {
+        view = QImage(viewSize, QImage::Format_RGB32);
+    }
+    FViewStale = false;
+    if (viewSize.isEmpty()) {
+        return;
+    }
+    QPainter painter(&view);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (state.ZoomFactor == 1.0f) {
+        painter.drawImage(QPoint(0, 0), work, QRect(state.ViewOrigin, viewSize));
+    } else {
+        painter.drawImage(QRect(QPoint(0, 0), viewSize), work,
+                          QRect(state.ViewOrigin, state.VisibleImageSize));
+    }
+}
+
+QPoint TViewController::ViewToImage(QPoint viewPoint) const {
+    const TEditorState& state = FMain.State();
+    return ViewToImagePoint(viewPoint, state.ZoomFactor, state.ViewOrigin);
+}
+
+void TViewController::pbxDisplayPaint() {
+    // The view repaints itself from its back buffer; only a buffer that no longer fits the
+    // view is composed again here.
+    if (!FMain.Document().CurrentMap || !FMain.Document().HasImage()) {
+        return;
+    }
+    if (FViewStale || FMain.pbxDisplay->BackBuffer().size() != FMain.pbxDisplay->size()) {
+        ComposeView();
+    }
+}
+
+void TViewController::ScrollBarChanged(QScrollBar* bar, int imageLength, int page,
+                                       bool horizontal) {
+    // A bar whose direction now fits may still hold the page of an earlier image.
+    const int position = std::max(0, ClampScrollPosition(bar->value(), imageLength, page));
+    if (position != bar->value()) {
+        const QSignalBlocker blocker(bar);
+        bar->setValue(position);
+    }
+    QPoint& origin = FMain.State().ViewOrigin;
+    (horizontal ? origin.rx() : origin.ry()) = bar->value();
+    RenderView();
+    FMain.FocusControl->setFocus(Qt::OtherFocusReason);
+}
+
+void TViewController::scbHorizontalChange() {
+    const QImage& work = FMain.Document().WorkBitmap;
+    ScrollBarChanged(FMain.scbHorizontal, work.width(), FMain.scbHorizontal->pageStep(), true);
+}
+
+void TViewController::scbVerticalChange() {
+    const QImage& work = FMain.Document().WorkBitmap;
+    ScrollBarChanged(FMain.scbVertical, work.height(), FMain.scbVertical->pageStep(), false);
+}
+
+void TViewController::ApplyZoom(int percent) {
+    FMain.CheckZoom(percent);
+    FMain.SetStatusText(2, QStringLiteral("Zoom: %1%").arg(percent));
+    FMain.State().ZoomFactor = static_cast<float>(percent) / 100.0f;
+    AdjustView();
+}
+
+void TViewController::mniZoom100Click(QAction* sender) {
+    const int percent = ActionTag(sender);
+    if (percent > 0) {
+        ApplyZoom(percent);
+    }
+}
+
+void TViewController::tbtZoomClick() {
+    FMain.State().ZoomFactor = 1.0f;
+    AdjustView();
+    FMain.CheckZoom(100);
+    FMain.SetStatusText(2, QStringLiteral("Zoom: 100%"));
+}
+
+} // namespace kvx

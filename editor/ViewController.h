@@ -1,0 +1,50 @@
+#pragma once
+// The image view's behaviour: sizing the view and its scroll bars for the zoom (AdjustView),
+// composing what it shows (RenderView), scrolling and the zoom commands.
+
+#include <QObject>
+#include <QPoint>
+
+class QAction;
+class QScrollBar;
+class QWheelEvent;
+
+namespace kvx {
+
+class TfrmMain;
+
+class TViewController : public QObject {
+    Q_OBJECT
+public:
+    explicit TViewController(TfrmMain& main);
+
+    void AdjustView();
+    // Composes the image and every area and shows them; only while a map is open.
+    void RenderView();
+    QPoint ViewToImage(QPoint viewPoint) const;
+
+    // Event handlers.
+    void pbxDisplayPaint();
+    void scbHorizontalChange();
+    void scbVerticalChange();
+    // Any of the twelve zoom items of the main menu and of pumZoom.
+    void mniZoom100Click(QAction* sender);
+    void tbtZoomClick();
+    // The wheel scrolls the image: sideways with Shift or a sideways wheel.
+    void pbxDisplayMouseWheel(const QWheelEvent& wheel);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ScrollBarChanged(QScrollBar* bar, int imageLength, int page, bool horizontal);
+    // Sets zoom to percent and shows it in the menus and the status bar.
+    void ApplyZoom(int percent);
+    void ComposeView();
+
+    TfrmMain& FMain;
+    // The back buffer no longer matches the view (its size or the zoom changed).
+    bool FViewStale = true;
+};
+
+} // namespace kvx

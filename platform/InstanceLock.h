@@ -1,0 +1,26 @@
+#pragma once
+// The program's named instance marker: a lock file in the user's runtime folder, held with a
+// shared lock for the life of the process. Nothing tests it; a second instance starts normally.
+
+#include <QString>
+
+namespace kvx {
+
+class TInstanceLock {
+public:
+    // name becomes the lock file's name inside XDG_RUNTIME_DIR, else the temporary folder.
+    explicit TInstanceLock(const QString& name);
+    ~TInstanceLock();
+    TInstanceLock(const TInstanceLock&) = delete;
+    TInstanceLock& operator=(const TInstanceLock&) = delete;
+
+    // The lock file's path; its descriptor is -1 when the file could not be opened.
+    const QString& Path() const { return FPath; }
+    bool IsHeld() const { return FDescriptor >= 0; }
+
+private:
+    QString FPath;
+    int FDescriptor = -1;
+};
+
+} // namespace kvx

@@ -1,0 +1,136 @@
+// Map properties: the dialog filled from the map, the name and caption that follow it, and
+// the image loaded again only when its path text changed.
+#include "CommandsTestSupport.h"
+
+#include "app/MapCommands.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kvx::test {
+namespace {
+
+class CommandsMapProperties : public TCommandsTest {
+protected:
+    void SetUp() override {
+        TCommandsTest::SetUp();
+        CreateMap(QSize(60, 40));
+        OriginalImage = QString::fromStdString(Map().ImageFile);
+        Main().SetModified(false);
+    }
+
+    // Queues the dialog's answer: these fields and OK.
+    void AnswerFields(TScriptedDialogs& dialogs, const TMapPropsFields& fields) {
+        dialogs.AnswerExec([&, fields](QDialog& shown) {
+            MapProps->SetFields(fields);
+            MapProps->btnOk->click();
+            return shown.result();
+        });
+    }
+
+    QSize ImageSize() { return Main().Document().SourceBitmap.size(); }
+
+    QString OriginalImage;
+};
+
+TEST_F(CommandsMapProperties, TheDialogShowsTheMapAndOnlyTheNameChanges) {
+    Map().AltText = "Beschreibung";
+    Map().Border = "3";
+    // The image on disk changes; since its path does not, it must not be loaded again.
+    WriteImage(QStringLiteral("bild.png"), QSize(10, 10));
+    TScriptedDialogs dialogs;
+    dialogs.AnswerExec([&](QDialog& shown) {
+        EXPECT_EQ(shown.windowTitle(), "Image Map Eigenschaften");
+        const TMapPropsFields shownFields = MapProps->Fields();
+        EXPECT_EQ(shownFields.name, "karte");
+        EXPECT_EQ(shownFields.imageFile, OriginalImage);
+        EXPECT_EQ(shownFields.altText, "Beschreibung");
+        EXPECT_EQ(shownFields.border, "3");
+        MapProps->inpName->setText(QStringLiteral("grundriss"));
+        MapProps->btnOk->click();
+        return shown.result();
+    });
+    Main().mniMapProperties->trigger();
+
+    EXPECT_EQ(Map().Name, "grundriss");
+    EXPECT_EQ(Map().AltText, "Beschreibung");
+    EXPECT_EQ(Map().Border, "3");
+    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [grundriss]");
+    EXPECT_EQ(MapNodeText(), "grundriss");
+    EXPECT_TRUE(Main().Modified());
+    EXPECT_EQ(ImageSize(), QSize(60, 40));
+}
+
+TEST_F(CommandsMapProperties, OkWithoutAChangeStillCountsAsAChange) {
+    TScriptedDialogs dialogs;
+    AnswerFields(dialogs, {"karte", OriginalImage, "", "0"});
+    Main().tbtMapProperties->trigger();
+    EXPECT_TRUE(Main().Modified());
+    EXPECT_EQ(Map().ImageFile, OriginalImage.toStdString());
+}
+
+TEST_F(CommandsMapProperties, CancelChangesNothing) {
+    TScriptedDialogs dialogs;
+    dialogs.AnswerExec([&](QDialog& shown) {
+        MapProps->inpName->setText(QStringLiteral("verworfen"));
+        MapProps->btnCancel->click();
+        return shown.result();
+    });
+    Main().mniMapProperties->trigger();
+    EXPECT_EQ(Map().Name, "karte");
+    EXPECT_FALSE(Main().Modified());
+    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [karte]");
+}
+
+TEST_F(CommandsMapProperties, AnotherImagePathLoadsTheImage) {
+    const struct {
+        QString FileName;
+        QSize Size;
+    } cases[] = {
+        {"anders.png", QSize(30, 20)},
+        // Only the letter case differs: on this file system another file, loaded again.
+        {"BILD.png", QSize(20, 10)},
+    };
+    for (const auto& c : cases) {
+        Main().ResetEditor();
+        CreateMap(QSize(60, 40));
+        const QString image = WriteImage(c.FileName, c.Size);
+        TScriptedDialogs dialogs;
+        AnswerFields(dialogs, {"karte", image, "", "0"});
+        Main().tbtMapProperties->trigger();
+        EXPECT_EQ(Map().ImageFile, image.toStdString());
+        EXPECT_EQ(ImageSize(), c.Size) << c.FileName.toStdString();
+        EXPECT_EQ(Main().Document().WorkBitmap.size(), c.Size);
+        EXPECT_TRUE(dialogs.MessageTexts().empty());
+    }
+}
+
+TEST_F(CommandsMapProperties, AnImageThatCannotBeLoadedIsNotTaken) {
+    const QString broken = WriteFile(QStringLiteral("kaputt.png"), QByteArray("kein Bild"));
+    TScriptedDialogs dialogs;
+    AnswerFields(dialogs, {"neu", broken, "", "0"});
+    dialogs.AnswerMessage(TMsgResult::Ok);
+    Main().tbtMapProperties->trigger();
+
+    ASSERT_EQ(dialogs.Questions().size(), 2u);
+    EXPECT_EQ(dialogs.Questions()[1].Text, QString::fromUtf8(ChangedImageNotLoaded));
+    EXPECT_EQ(dialogs.Questions()[1].Kind, TMsgKind::Error);
+    EXPECT_EQ(Map().ImageFile, OriginalImage.toStdString());
+    EXPECT_EQ(ImageSize(), QSize(60, 40));
+    // The other fields were taken.
+    EXPECT_EQ(Map().Name, "neu");
+    EXPECT_TRUE(Main().Modified());
+}
+
+TEST_F(CommandsMapProperties, PendingPanelEditsAreStoredFirst) {
+    AddRectangle(1, 1, 10, 10, "alt.htm");
+    SelectArea(1);
+    TypeLinkInPanel(QStringLiteral("neu.htm"));
+    TScriptedDialogs dialogs;
+    dialogs.AnswerExec([](QDialog&) { return int(QDialog::Rejected); });
+    Main().mniMapProperties->trigger();
+    EXPECT_EQ(PropertiesOf(1).Href, "neu.htm");
+}
+
+} // namespace
+} // namespace kvx::test

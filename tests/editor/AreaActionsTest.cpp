@@ -1,0 +1,184 @@
+// The area actions: to front, duplicate, delete, colour and contrast.
+#include "EditorTestSupport.h"
+
+#include "editor/AreaActions.h"
+#include "editor/OverviewTree.h"
+#include "editor/PropertyPanel.h"
+#include "platform/QtCanvas.h"
+#include "support/ScriptedDialogService.h"
+
+namespace kvx {
+namespace {
+
+class AreaActions : public TEditorTest {
+protected:
+    void SetUp() override {
+        TEditorTest::SetUp();
+        OpenMap(400, 300);
+        SetViewport(400, 300);
+    }
+    TPropertyPanel& Panel() { return *Main().pclProperties; }
+    void SetHref(const std::string& href) {
+        TLinkAreaProperties props = SelectedProperties();
+        props.Href = href;
+        Map().SetSelectedProperties(props);
+    }
+    std::vector<std::int32_t> ListOrder() {
+        std::vector<std::int32_t> ids;
+        for (const auto& entry : Map().Entries()) {
+            ids.push_back(entry.Id);
+        }
+        return ids;
+    }
+};
+
+TEST_F(AreaActions, ToFrontAsksAndMovesTheAreaToTheFirstPlace) {
+    AddRectangle(10, 10, 100, 100);
+    AddRectangle(50, 50, 150, 150);
+    Main().ShowSelectedArea();
+    TScriptedDialogs dialogs;
+    dialogs.AnswerMessage(TMsgResult::Ok);
+    Panel().btnLinkAreaToFront->click();
+    ASSERT_EQ(dialogs.Questions().size(), 1u);
+    EXPECT_EQ(dialogs.Questions()[0].Text,
+              "Soll die aktive Verweisfläche in den Vordergrund gerückt werden?");
+    EXPECT_EQ(dialogs.Questions()[0].Kind, TMsgKind::Confirmation);
+    EXPECT_EQ(dialogs.Questions()[0].Buttons, TMsgButtons::OkCancel);
+    EXPECT_EQ(ListOrder(), std::vector<std::int32_t>({2, 1}));
+    EXPECT_TRUE(Main().Modified());
+    // It is the first area element of the definition now.
+    std::string html;
+    Map().GetHtml(400, 300, false, false, html);
+    EXPECT_LT(html.find("coords=\"50,50,150,150\""), html.find("coords=\"10,10,100,100\""));
+    // The tree keeps its order.
+    EXPECT_EQ(TOverviewTree::NodeId(Main().trvOverview->GroupNode(akRectangle)->child(0)), 1);
+}
+
+TEST_F(AreaActions, CancelledConfirmationsChangeNothing) {
+    AddRectangle(10, 10, 100, 100);
+    AddRectangle(50, 50, 150, 150);
+    Main().ShowSelectedArea();
+    TScriptedDialogs dialogs;
+    dialogs.AnswerMessage(TMsgResult::Cancel).AnswerMessage(TMsgResult::Cancel);
+    Panel().btnLinkAreaToFront->click();
+    Panel().btnDelLinkArea->click();
+    EXPECT_EQ(dialogs.MessageTexts().at(1),
+              "Soll die aktive Verweisfläche wirklich gelöscht werden?");
+    EXPECT_EQ(ListOrder(), std::vector<std::int32_t>({1, 2}));
+    EXPECT_EQ(Map().SelectedId(), 2);
+    EXPECT_FALSE(Main().Modified());
+}
+
+TEST_F(AreaActions, DuplicateMakesAnIdenticalSelectedCopyWithItsOwnNode) {
+    AddRectangle(10, 20, 110, 80);
+    TLinkAreaProperties original = SelectedProperties();
+    original.Href = "seite.htm";
+    original.Alt = "Start";
+    original.OnClick = "go()";
+    original.Contrast = false;
+    original.Color = 0x00FF00;
+    Map().SetSelectedProperties(original);
+    AddCircle(200, 200, 20);
+    Map().SelectById(1);
+    Main().ShowSelectedArea();
+
+    Panel().btnCloneLinkArea->click();
+
+    ASSERT_EQ(Map().Entries().size(), 3u);
+    EXPECT_EQ(Map().SelectedId(), 3);
+    TLinkAreaProperties copy = SelectedProperties();
+    EXPECT_EQ(copy.Coords, original.Coords);
+    EXPECT_EQ(copy.Href, "seite.htm");
+    EXPECT_EQ(copy.Alt, "Start");
+    EXPECT_EQ(copy.OnClick, "go()");
+    EXPECT_EQ(copy.Color, 0x00FF00);
+    EXPECT_FALSE(copy.Contrast);
+    QTreeWidgetItem* group = Main().trvOverview->GroupNode(akRectangle);
+    ASSERT_EQ(group->childCount(), 2);
+    EXPECT_EQ(group->child(1)->text(0), "seite.htm");
+    EXPECT_EQ(Main().trvOverview->HighlightedNode(), group->child(1));
+    EXPECT_TRUE(Panel().isEnabled());
+    EXPECT_TRUE(Main().Modified());
+
+    // Editing the copy leaves the original alone.
+    Panel().inpLink->setText("kopie.htm");
+    Main().StoreAreaPanel();
+    EXPECT_EQ(group->child(1)->text(0), "kopie.htm");
+    EXPECT_EQ(group->child(0)->text(0), "seite.htm");
+    Map().SelectById(1);
+    EXPECT_EQ(SelectedProperties().Href, "seite.htm");
+}
+
+TEST_F(AreaActions, DuplicatedPolygonsKeepTheirNumberOfPoints) {
+    for (const std::vector<int>& points :
+         {std::vector<int>{5, 5, 50, 5, 80, 40, 50, 90, 5, 60}, std::vector<int>{30, 30}}) {
+        AddPolygon(points);
+        Main().ShowSelectedArea();
+        const TLinkAreaProperties original = SelectedProperties();
+        ASSERT_EQ(original.Coords.size(), points.size() * 2);
+        Panel().btnCloneLinkArea->click();
+        EXPECT_EQ(SelectedProperties().Coords, original.Coords);
+        EXPECT_NE(SelectedProperties().Id, original.Id);
+    }
+}
+
+TEST_F(AreaActions, DeletingTheOnlyAreaLeavesEmptyGroupsAndADisabledPanel) {
+    AddCircle(100, 100, 20);
+    Main().ShowSelectedArea();
+    TScriptedDialogs dialogs;
+    dialogs.AnswerMessage(TMsgResult::Ok);
+    Panel().btnDelLinkArea->click();
+    EXPECT_TRUE(Map().Entries().empty());
+    EXPECT_FALSE(Map().HasSelection());
+    for (const std::uint8_t kind : {akRectangle, akCircle, akPolygon}) {
+        EXPECT_EQ(Main().trvOverview->GroupNode(kind)->childCount(), 0);
+    }
+    EXPECT_EQ(Main().trvOverview->HighlightedNode(), nullptr);
+    EXPECT_FALSE(Panel().isEnabled());
+    EXPECT_TRUE(Main().Modified());
+}
+
+TEST_F(AreaActions, ChosenColourIsStoredWithoutContrastAndOffersItselfNextTime) {
+    AddRectangle(10, 20, 110, 80);
+    Main().ShowSelectedArea();
+    ASSERT_TRUE(Panel().chkContrast->isChecked());
+    TScriptedDialogs dialogs;
+    dialogs.AnswerColor(QColor(255, 0, 0)).AnswerColor(std::nullopt);
+    Panel().btnSelectColor->click();
+    EXPECT_EQ(dialogs.Questions().at(0).InitialColor, QColor(Qt::black));
+    EXPECT_FALSE(Panel().chkContrast->isChecked());
+    EXPECT_EQ(Panel().SwatchColor(), 0x0000FF);
+    EXPECT_EQ(SelectedProperties().Color, 0x0000FF);
+    EXPECT_FALSE(SelectedProperties().Contrast);
+    EXPECT_TRUE(Main().Modified());
+
+    Main().SetModified(false);
+    Panel().btnSelectColor->click(); // cancelled
+    EXPECT_EQ(dialogs.Questions().at(1).InitialColor, QColor(255, 0, 0));
+    EXPECT_EQ(SelectedProperties().Color, 0x0000FF);
+    EXPECT_FALSE(Main().Modified());
+}
+
+TEST_F(AreaActions, TickingContrastStoresColourZeroAndUntickingTheButtonFaceCode) {
+    AddRectangle(10, 20, 110, 80);
+    TLinkAreaProperties props = SelectedProperties();
+    props.Contrast = false;
+    props.Color = 0x123456;
+    Map().SetSelectedProperties(props);
+    Main().ShowSelectedArea();
+    ASSERT_FALSE(Main().Modified());
+
+    Panel().chkContrast->click();
+    EXPECT_EQ(Panel().SwatchColor(), clBtnFace);
+    EXPECT_TRUE(SelectedProperties().Contrast);
+    EXPECT_EQ(SelectedProperties().Color, 0);
+    EXPECT_TRUE(Main().Modified());
+
+    Panel().chkContrast->click();
+    EXPECT_FALSE(SelectedProperties().Contrast);
+    EXPECT_EQ(SelectedProperties().Color, static_cast<TColor>(0xFF00000F));
+    EXPECT_EQ(Panel().SwatchColor(), clBtnFace);
+}
+
+} // namespace
+} // namespace kvx

@@ -1,0 +1,226 @@
+// View sizing, scrolling, zoom, the view-to-image conversion and what the view shows.
+#include "EditorTestSupport.h"
+
+#include "editor/DisplayView.h"
+#include "editor/ViewController.h"
+#include "editor/ViewMath.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace kvx {
+namespace {
+
+TEST(ViewMath, RoundsHalvesToEvenAndTruncatesTowardZero) {
+    EXPECT_EQ(RoundHalfEven(50.5), 50);
+    EXPECT_EQ(RoundHalfEven(51.5), 52);
+    EXPECT_EQ(RoundHalfEven(300.25), 300);
+    EXPECT_EQ(TruncTowardZero(-0.75), 0);
+    EXPECT_EQ(TruncTowardZero(166.67), 166);
+}
+
+TEST(ViewMath, HorizontalFitComparesRealNumbersVerticalTruncatedIntegers) {
+    // 2401 pixels at 25 % need 600.25 window pixels.
+    const TViewAxis h = HorizontalViewAxis(2401, 600, 0.25f);
+    EXPECT_TRUE(h.Scrolls);
+    EXPECT_EQ(h.Visible, 2400);
+    EXPECT_EQ(h.ViewLength, 600);
+    const TViewAxis v = VerticalViewAxis(2401, 600, 0.25f);
+    EXPECT_FALSE(v.Scrolls);
+    EXPECT_EQ(v.Visible, 2401);
+    EXPECT_EQ(v.ViewLength, 600);
+}
+
+TEST(ViewMath, ScrollPositionNeverShowsBeyondTheImage) {
+    EXPECT_EQ(ClampScrollPosition(900, 1000, 400), 600);
+    EXPECT_EQ(ClampScrollPosition(601, 1000, 400), 600);
+    EXPECT_EQ(ClampScrollPosition(600, 1000, 400), 600);
+    EXPECT_EQ(ClampScrollPosition(250, 1000, 400), 250);
+}
+
+TEST(ViewMath, ViewPointsTurnIntoImagePointsWithoutClamping) {
+    EXPECT_EQ(ViewToImagePoint({5, 7}, 2.0f, {10, 0}), QPoint(12, 3));
+    EXPECT_EQ(ViewToImagePoint({3, 1}, 0.25f, {0, 0}), QPoint(12, 4));
+    EXPECT_EQ(ViewToImagePoint({3, 1}, 0.25f, {100, 50}), QPoint(112, 54));
+    EXPECT_EQ(ViewToImagePoint({-1, -1}, 2.0f, {0, 0}), QPoint(0, 0));
+    EXPECT_EQ(ViewToImagePoint({-5, 7}, 1.0f, {0, 0}), QPoint(-5, 7));
+    EXPECT_EQ(ViewToImagePoint({7, 7}, 3.0f, {0, 0}), QPoint(2, 2));
+}
+
+TEST_F(TEditorTest, LargeImageAtQuarterZoomScrollsOnlyHorizontally) {
+    OpenMap(2401, 1201);
+    State().ViewportSize = QSize(600, 300);
+    Main().mniZoom25->trigger();
+    EXPECT_EQ(State().ZoomFactor, 0.25f);
+    EXPECT_TRUE(Main().scbHorizontal->isEnabled());
+    EXPECT_EQ(State().VisibleImageSize, QSize(2400, 1201));
+    EXPECT_EQ(Main().pbxDisplay->size(), QSize(600, 300));
+    // Design maximum 2400 with page 2400 is Qt's maximum 1.
+    EXPECT_EQ(Main().scbHorizontal->pageStep(), 2400);
+    EXPECT_EQ(Main().scbHorizontal->maximum(), 1);
+    EXPECT_FALSE(Main().scbVertical->isEnabled());
+}
+
+struct TZoomSizeCase {
+    int ImageWidth;
+    int Zoom;
+    int Viewport;
+    int ViewWidth;
+    int Visible;
+};
+
+class ViewSizeAtZoom : public TEditorTest, public ::testing::WithParamInterface<TZoomSizeCase> {};
+
+TEST_P(ViewSizeAtZoom, ViewWidthFollowsTheRoundingRules) {
+    const TZoomSizeCase& c = GetParam();
+    OpenMap(c.ImageWidth, 10);
+    State().ViewportSize = QSize(c.Viewport, 400);
+    Main().findChild<QAction*>(QStringLiteral("mniZoom%1").arg(c.Zoom))->trigger();
+    EXPECT_EQ(Main().pbxDisplay->width(), c.ViewWidth);
+    EXPECT_EQ(State().VisibleImageSize.width(), c.Visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rounding, ViewSizeAtZoom,
+                         ::testing::Values(TZoomSizeCase{101, 50, 600, 50, 101},
+                                           TZoomSizeCase{103, 50, 600, 52, 103},
+                                           TZoomSizeCase{1000, 300, 500, 498, 166},
+                                           TZoomSizeCase{100, 400, 600, 400, 100},
+                                           TZoomSizeCase{151, 400, 600, 600, 150}));
+
+TEST_F(TEditorTest, ScrollBarStopsWhereTheImageEnds) {
+    OpenMap(1000, 50);
+    SetViewport(400, 300);
+    EXPECT_EQ(State().VisibleImageSize.width(), 400);
+    Main().scbHorizontal->setValue(900);
+    EXPECT_EQ(Main().scbHorizontal->value(), 600);
+    EXPECT_EQ(State().ViewOrigin.x(), 600);
+    Main().scbHorizontal->setValue(250);
+    EXPECT_EQ(State().ViewOrigin.x(), 250);
+}
+
+TEST_F(TEditorTest, ZoomKeepsTheOriginWhereTheRangeAllowsAndResetsItWhereTheImageFits) {
+    OpenMap(1000, 1000);
+    SetViewport(400, 400);
+    Main().scbHorizontal->setValue(300);
+    Main().scbVertical->setValue(200);
+    ASSERT_EQ(State().ViewOrigin, QPoint(300, 200));
+
+    Main().mniZoom200->trigger(); // 200 pixels visible: room up to 800
+    EXPECT_EQ(State().ViewOrigin, QPoint(300, 200));
+    Main().mniZoom50->trigger(); // 800 pixels visible: room up to 200
+    EXPECT_EQ(State().ViewOrigin, QPoint(200, 200));
+    Main().mniZoom25->trigger(); // 250 window pixels: the whole image fits
+    EXPECT_EQ(State().ViewOrigin, QPoint(0, 0));
+    EXPECT_FALSE(Main().scbHorizontal->isEnabled());
+    EXPECT_FALSE(Main().scbVertical->isEnabled());
+}
+
+TEST_F(TEditorTest, ZoomItemsOfMenuAndPopupFollowEachOtherAndTheStatusBar) {
+    OpenMap(100, 100);
+    Main().mniZoom200->trigger();
+    EXPECT_EQ(State().ZoomFactor, 2.0f);
+    EXPECT_EQ(Main().StatusText(2), "Zoom: 200%");
+    EXPECT_TRUE(Main().findChild<QAction*>("popZoom200")->isChecked());
+    Main().findChild<QAction*>("popZoom25")->trigger();
+    EXPECT_EQ(State().ZoomFactor, 0.25f);
+    EXPECT_TRUE(Main().mniZoom25->isChecked());
+    EXPECT_EQ(Main().StatusText(2), "Zoom: 25%");
+    Main().tbtZoom->click();
+    EXPECT_EQ(State().ZoomFactor, 1.0f);
+    EXPECT_TRUE(Main().mniZoom100->isChecked());
+    EXPECT_TRUE(Main().findChild<QAction*>("popZoom100")->isChecked());
+    EXPECT_EQ(Main().StatusText(2), "Zoom: 100%");
+}
+
+TEST_F(TEditorTest, ViewToImageUsesZoomAndOrigin) {
+    OpenMap(1000, 1000);
+    SetViewport(100, 100);
+    Main().mniZoom200->trigger();
+    Main().scbHorizontal->setValue(10);
+    EXPECT_EQ(Main().ViewToImage({5, 7}), QPoint(12, 3));
+    Main().mniZoom25->trigger();
+    Main().scbHorizontal->setValue(20);
+    Main().scbVertical->setValue(30);
+    EXPECT_EQ(Main().ViewToImage({3, 1}), QPoint(32, 34));
+}
+
+void Wheel(QWidget* view, QPoint angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), angle, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &event);
+}
+
+TEST_F(TEditorTest, MouseWheelScrollsTheImageByAnEighthOfTheVisiblePart) {
+    OpenMap(1000, 1000);
+    SetViewport(400, 400);
+    Wheel(Main().pbxDisplay, {0, -120});
+    EXPECT_EQ(State().ViewOrigin, QPoint(0, 50));
+    Wheel(Main().pbxDisplay, {0, -120}, Qt::ShiftModifier);
+    EXPECT_EQ(State().ViewOrigin, QPoint(50, 50));
+    Wheel(Main().pbxDisplay, {0, 480});
+    EXPECT_EQ(State().ViewOrigin, QPoint(50, 0));
+    for (int i = 0; i < 30; ++i) {
+        Wheel(Main().pbxDisplay, {-120, 0});
+    }
+    EXPECT_EQ(State().ViewOrigin, QPoint(600, 0));
+}
+
+QRgb ViewPixel(TfrmMain& main, int x, int y) {
+    return main.pbxDisplay->BackBuffer().pixel(x, y);
+}
+
+TEST_F(TEditorTest, RenderShowsTheAreasOnTheImageWithoutTouchingTheSource) {
+    OpenMap(100, 80, Qt::white);
+    SetViewport(400, 400);
+    AddRectangle(10, 10, 50, 40);
+    TLinkAreaProperties props = SelectedProperties();
+    props.Contrast = false;
+    props.Color = 0x0000FF; // red as 0x00BBGGRR
+    Map().SetSelectedProperties(props);
+    Main().RenderView();
+    ASSERT_EQ(Main().pbxDisplay->BackBuffer().size(), QSize(100, 80));
+    // The selected rectangle's solid outline, away from its handles.
+    EXPECT_EQ(ViewPixel(Main(), 20, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(ViewPixel(Main(), 10, 17), qRgb(255, 0, 0));
+    EXPECT_EQ(ViewPixel(Main(), 20, 20), qRgb(255, 255, 255));
+    EXPECT_EQ(ViewPixel(Main(), 60, 60), qRgb(255, 255, 255));
+    EXPECT_EQ(Main().Document().SourceBitmap.pixel(10, 10), qRgb(255, 255, 255));
+}
+
+TEST_F(TEditorTest, RenderStretchesEachImagePixelAtDoubleZoom) {
+    OpenMap(100, 80, Qt::white);
+    SetViewport(400, 400);
+    AddRectangle(10, 10, 50, 40);
+    TLinkAreaProperties props = SelectedProperties();
+    props.Contrast = false;
+    props.Color = 0x00FF00; // green
+    Map().SetSelectedProperties(props);
+    Main().mniZoom200->trigger();
+    Main().RenderView();
+    ASSERT_EQ(Main().pbxDisplay->BackBuffer().size(), QSize(200, 160));
+    // Image pixel (20, 10) lies on the selected rectangle's top edge, between its handles.
+    for (const QPoint view : {QPoint(40, 20), QPoint(41, 20), QPoint(40, 21), QPoint(41, 21)}) {
+        EXPECT_EQ(ViewPixel(Main(), view.x(), view.y()), qRgb(0, 255, 0))
+            << view.x() << "," << view.y();
+    }
+    EXPECT_EQ(ViewPixel(Main(), 40, 22), qRgb(255, 255, 255));
+    EXPECT_EQ(ViewPixel(Main(), 40, 40), qRgb(255, 255, 255));
+}
+
+TEST_F(TEditorTest, RenderCopiesFromTheScrolledOrigin) {
+    OpenMap(1000, 100, Qt::white);
+    SetViewport(300, 300);
+    AddRectangle(500, 10, 600, 60);
+    TLinkAreaProperties props = SelectedProperties();
+    props.Contrast = false;
+    props.Color = 0xFF0000; // blue
+    Map().SetSelectedProperties(props);
+    Main().scbHorizontal->setValue(450);
+    EXPECT_EQ(ViewPixel(Main(), 70, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(ViewPixel(Main(), 60, 30), qRgb(255, 255, 255));
+}
+
+} // namespace
+} // namespace kvx
