@@ -4,10 +4,20 @@
 
 namespace kvx {
 
+namespace {
+std::int64_t pixelLimit = MaxImagePixels;
+} // namespace
+
+std::int64_t ImagePixelLimit() noexcept { return pixelLimit; }
+
+void SetImagePixelLimit(std::int64_t pixels) noexcept {
+    pixelLimit = pixels > 0 && pixels < MaxImagePixels ? pixels : MaxImagePixels;
+}
+
 QImage NewRgb32Bitmap(std::int64_t width, std::int64_t height) noexcept {
     constexpr std::int64_t maxSide = std::numeric_limits<int>::max();
     if (width <= 0 || height <= 0 || width > maxSide || height > maxSide ||
-        width > MaxImagePixels / height) {
+        width > pixelLimit / height) {
         return {};
     }
     try {

@@ -11,8 +11,13 @@ namespace kvx {
 // make us allocate and clear gigabytes before the data turns out to be missing.
 inline constexpr std::int64_t MaxImagePixels = std::int64_t{1} << 27;
 
+// The limit in force, MaxImagePixels unless lowered. The fuzz targets lower it so that every
+// input decodes within their time budget; the program never changes it.
+std::int64_t ImagePixelLimit() noexcept;
+void SetImagePixelLimit(std::int64_t pixels) noexcept;
+
 // A Format_RGB32 bitmap of width x height with undefined content, or a null image when the
-// size is empty, beyond MaxImagePixels, or the memory cannot be had.
+// size is empty, beyond ImagePixelLimit(), or the memory cannot be had.
 QImage NewRgb32Bitmap(std::int64_t width, std::int64_t height) noexcept;
 
 // Plain pointers into a bitmap for the decoders whose error handling longjmps: their

@@ -40,7 +40,8 @@ bool LoadImage(const std::string& imageFile, TMapDocument& document) {
             return false;
         }
         // The work bitmap is allocated here, where a lack of memory still keeps the old image.
-        QImage work = decoded->copy();
+        // Its pixels are left as they are: every render copies the whole image over them.
+        QImage work(decoded->size(), QImage::Format_RGB32);
         if (work.isNull()) {
             return false;
         }
