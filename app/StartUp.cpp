@@ -6,10 +6,10 @@
 #include "app/unitFrmMapChoice.h"
 #include "app/unitFrmMapProps.h"
 #include "editor/unitFrmMain.h"
-#include "publish/unitFrmHtmlFile.h"
-#include "publish/unitFrmPreview.h"
 #include "platform/FilePaths.h"
 #include "platform/widgets/HelpSystem.h"
+#include "publish/unitFrmHtmlFile.h"
+#include "publish/unitFrmPreview.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>

@@ -3,7 +3,6 @@
 #include "app/StartUp.h"
 #include "platform/InstanceLock.h"
 
-
 #include <cstdio>
 #include <cstring>
 

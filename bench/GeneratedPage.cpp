@@ -16,16 +16,16 @@ std::string GeneratePage(std::size_t bytes, int areas, const std::string& imageN
         const std::string n = std::to_string(i % 1000);
         switch (i % 3) {
         case 0:
-            page += " <area shape=\"rect\" coords=\"" + n + ",10," + n + "0,80\" href=\"seite" +
-                    n + ".htm?a=1&amp;b=2\" alt=\"Fl&auml;che " + n + "\" title=\"x\" />\n";
+            page += " <area shape=\"rect\" coords=\"" + n + ",10," + n + "0,80\" href=\"seite" + n +
+                    ".htm?a=1&amp;b=2\" alt=\"Fl&auml;che " + n + "\" title=\"x\" />\n";
             break;
         case 1:
             page += " <AREA SHAPE=\"circle\" COORDS=\"" + n + ",50,25\" onClick=\"zeige(" + n +
                     ")\" kvxcolor=\"255\" kvxcontrast=\"0\">\n";
             break;
         default:
-            page += " <area shape=\"poly\" coords=\"" + n + ",1,20,30,40,50,60,70,80,90\" href=\"#" +
-                    n + "\" target=\"_blank\">\n";
+            page += " <area shape=\"poly\" coords=\"" + n +
+                    ",1,20,30,40,50,60,70,80,90\" href=\"#" + n + "\" target=\"_blank\">\n";
             break;
         }
     }

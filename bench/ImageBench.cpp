@@ -26,9 +26,15 @@ void LoadWith(benchmark::State& state, const std::string& path) {
     }
 }
 
-void BM_LoadImageJpeg(benchmark::State& state) { LoadWith(state, bench::LargeJpeg()); }
-void BM_LoadImagePng(benchmark::State& state) { LoadWith(state, bench::LargePng()); }
-void BM_LoadImageGif(benchmark::State& state) { LoadWith(state, bench::LargeGif()); }
+void BM_LoadImageJpeg(benchmark::State& state) {
+    LoadWith(state, bench::LargeJpeg());
+}
+void BM_LoadImagePng(benchmark::State& state) {
+    LoadWith(state, bench::LargePng());
+}
+void BM_LoadImageGif(benchmark::State& state) {
+    LoadWith(state, bench::LargeGif());
+}
 
 void BM_ReferenceJpeg(benchmark::State& state) {
     const std::string& path = bench::LargeJpeg();
@@ -42,9 +48,11 @@ void BM_ReferenceJpeg(benchmark::State& state) {
         jpeg_read_header(&cinfo, TRUE);
         cinfo.out_color_space = JCS_EXT_BGRX;
         jpeg_start_decompress(&cinfo);
-        std::vector<unsigned char> pixels(std::size_t(cinfo.output_width) * cinfo.output_height * 4);
+        std::vector<unsigned char> pixels(std::size_t(cinfo.output_width) * cinfo.output_height *
+                                          4);
         while (cinfo.output_scanline < cinfo.output_height) {
-            JSAMPROW row = pixels.data() + std::size_t(cinfo.output_scanline) * cinfo.output_width * 4;
+            JSAMPROW row =
+                pixels.data() + std::size_t(cinfo.output_scanline) * cinfo.output_width * 4;
             jpeg_read_scanlines(&cinfo, &row, 1);
         }
         jpeg_finish_decompress(&cinfo);

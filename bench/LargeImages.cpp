@@ -14,7 +14,8 @@ namespace {
 
 // A photo-like pattern: smooth gradients with some detail, so the encoders do real work.
 unsigned char Sample(int x, int y, int channel) {
-    return static_cast<unsigned char>((x * (channel + 1) + y * (3 - channel) + ((x ^ y) & 31)) & 255);
+    return static_cast<unsigned char>((x * (channel + 1) + y * (3 - channel) + ((x ^ y) & 31)) &
+                                      255);
 }
 
 const QTemporaryDir& Folder() {

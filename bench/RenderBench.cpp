@@ -1,8 +1,8 @@
 // RenderView in the real main window (offscreen): the copy of the image, the drawing of the
 // areas and the copy or stretch into a view of 1200 x 800. Reference: one memcpy of the
 // image's pixels plus one memcpy of the view's pixels.
-#include "editor/unitFrmMain.h"
 #include "editor/DisplayView.h"
+#include "editor/unitFrmMain.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>
@@ -80,8 +80,8 @@ std::unique_ptr<TfrmMain> MakeWindow(const QImage& image, int areas, int zoomPer
 
 void BM_RenderView(benchmark::State& state) {
     const QImage& image = Image(static_cast<int>(state.range(0)));
-    const auto window = MakeWindow(image, static_cast<int>(state.range(1)),
-                                   static_cast<int>(state.range(2)));
+    const auto window =
+        MakeWindow(image, static_cast<int>(state.range(1)), static_cast<int>(state.range(2)));
     for (auto _ : state) {
         window->RenderView();
         benchmark::DoNotOptimize(window->pbxDisplay->BackBuffer().constBits());
@@ -118,4 +118,8 @@ void RenderCases(benchmark::internal::Benchmark* b) {
 } // namespace
 
 BENCHMARK(BM_RenderView)->Apply(RenderCases);
-BENCHMARK(BM_RenderReference)->Arg(4000)->Arg(8000)->ArgName("image")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderReference)
+    ->Arg(4000)
+    ->Arg(8000)
+    ->ArgName("image")
+    ->Unit(benchmark::kMillisecond);

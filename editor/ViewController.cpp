@@ -16,8 +16,8 @@ namespace kvx {
 
 namespace {
 
-// The large step of the design (half the visible size) differs from the page size, which Qt
-// also uses as its large step; the bar keeps it in this property.
+// The large step (half the visible size) differs from the page size, which Qt also uses as
+// its large step; the bar keeps it in this property.
 constexpr const char* LargeStepProperty = "kvxLargeStep";
 
 void ConfigureScrollingBar(QScrollBar& bar, int imageLength, int visible) {

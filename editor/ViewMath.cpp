@@ -1,5 +1,7 @@
 #include "editor/ViewMath.h"
 
+#include "model/Int32Arithmetic.h"
+
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -64,8 +66,8 @@ TViewAxis VerticalViewAxis(int imageLength, int viewport, float zoom) {
 }
 
 int ClampScrollPosition(int position, int imageLength, int page) {
-    // In the design's terms: maximum imageLength - 1, the position may not pass
-    // maximum - page + 1.
+    // With the range 0 .. imageLength - 1 and a page of `page` pixels, the position may not
+    // pass imageLength - page, so the view never reaches beyond the image.
     const std::int64_t limit = static_cast<std::int64_t>(imageLength) - page;
     if (position > limit) {
         return static_cast<int>(limit);
@@ -73,15 +75,11 @@ int ClampScrollPosition(int position, int imageLength, int page) {
     return position;
 }
 
-std::int32_t WrapToInt32(std::int64_t value) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
-}
-
 QPoint ViewToImagePoint(QPoint viewPoint, float zoom, QPoint origin) {
     const int x = TruncTowardZero(static_cast<double>(viewPoint.x()) / static_cast<double>(zoom));
     const int y = TruncTowardZero(static_cast<double>(viewPoint.y()) / static_cast<double>(zoom));
-    return {WrapToInt32(static_cast<std::int64_t>(x) + origin.x()),
-            WrapToInt32(static_cast<std::int64_t>(y) + origin.y())};
+    return {Wrap32(static_cast<std::int64_t>(x) + origin.x()),
+            Wrap32(static_cast<std::int64_t>(y) + origin.y())};
 }
 
 } // namespace kvx

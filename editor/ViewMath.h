@@ -30,7 +30,4 @@ int ClampScrollPosition(int position, int imageLength, int page);
 // Image coordinates of a view point: Trunc(X / zoom) + origin, real division, not clamped.
 QPoint ViewToImagePoint(QPoint viewPoint, float zoom, QPoint origin);
 
-// A 64-bit intermediate wrapped into 32 bits as the 32-bit arithmetic of the design did.
-std::int32_t WrapToInt32(std::int64_t value);
-
 } // namespace kvx

@@ -3,7 +3,6 @@
 #include "fuzz/FuzzReaderHost.h"
 #include "html/MapDefinitionReader.h"
 
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     kvx::TFuzzReaderHost host(kvx::FuzzImage());

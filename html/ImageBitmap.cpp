@@ -8,7 +8,9 @@ namespace {
 std::int64_t pixelLimit = MaxImagePixels;
 } // namespace
 
-std::int64_t ImagePixelLimit() noexcept { return pixelLimit; }
+std::int64_t ImagePixelLimit() noexcept {
+    return pixelLimit;
+}
 
 void SetImagePixelLimit(std::int64_t pixels) noexcept {
     pixelLimit = pixels > 0 && pixels < MaxImagePixels ? pixels : MaxImagePixels;

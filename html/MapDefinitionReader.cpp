@@ -1,5 +1,7 @@
 #include "html/MapDefinitionReader.h"
 
+#include "model/Int32Arithmetic.h"
+
 #include "html/ImageFileSearch.h"
 #include "html/ImageLoading.h"
 #include "html/MapReaderHost.h"
@@ -119,11 +121,6 @@ std::optional<std::string> LocateImage(const std::string& source, const std::str
     return chosen;
 }
 
-// Sums of file coordinates wrap around as the 32-bit original's did, instead of overflowing.
-int WrappingSum(int a, int b) {
-    return static_cast<int>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
 // Creates the area the shape and coordinates describe; false when the area is to be skipped.
 bool CreateArea(TImageMap& map, const std::string& shape, const TIntegerArray& c) {
     std::string status;
@@ -138,8 +135,8 @@ bool CreateArea(TImageMap& map, const std::string& shape, const TIntegerArray& c
             return false;
         }
         map.AddArea(akCircle, c[0], c[1], status);
-        map.ModifySelected(0, 0, WrappingSum(c[0], c[2]), WrappingSum(c[1], c[2]), mmDragNew,
-                           status);
+        map.ModifySelected(0, 0, Wrap32(std::int64_t{c[0]} + c[2]),
+                           Wrap32(std::int64_t{c[1]} + c[2]), mmDragNew, status);
     } else if (shape == "poly" || shape == "polygon") {
         if (c.size() < 4) {
             return false;

@@ -1,5 +1,7 @@
 #include "html/Version1Loader.h"
 
+#include "model/Int32Arithmetic.h"
+
 #include "html/ImageFileSearch.h"
 #include "html/ImageLoading.h"
 #include "html/MapDefinitionReader.h"
@@ -21,11 +23,6 @@ namespace {
 // A quoted header field without its first and last character.
 std::string Unquoted(std::string_view field) {
     return field.size() < 2 ? std::string() : std::string(field.substr(1, field.size() - 2));
-}
-
-// Values computed from file fields wrap around as the 32-bit original's did.
-int Wrapped(std::int64_t value) {
-    return static_cast<int>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
 }
 
 // One area line: fields (each ended by a comma) fill four slots in turn; a complete group
@@ -81,12 +78,12 @@ private:
         ClearSlots();
         std::string status;
         if (FKind == '2') {
-            FMap.AddArea(akRectangle, Wrapped(left), Wrapped(top), status);
+            FMap.AddArea(akRectangle, Wrap32(left), Wrap32(top), status);
         } else {
-            FMap.AddArea(akCircle, Wrapped(left + (width + 1) / 2), Wrapped(top + (height + 1) / 2),
+            FMap.AddArea(akCircle, Wrap32(left + (width + 1) / 2), Wrap32(top + (height + 1) / 2),
                          status);
         }
-        FMap.ModifySelected(0, 0, Wrapped(left + width), Wrapped(top + height), mmDragNew, status);
+        FMap.ModifySelected(0, 0, Wrap32(left + width), Wrap32(top + height), mmDragNew, status);
         FMap.ModifySelected(0, 0, 0, 0, mmFinish, status);
         FCreated = true;
     }

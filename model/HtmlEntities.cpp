@@ -7,11 +7,21 @@ std::string HtmlEscape(std::string_view text) {
     result.reserve(text.size() + text.size() / 8);
     for (const char c : text) {
         switch (c) {
-        case '<': result += "&lt;"; break;
-        case '>': result += "&gt;"; break;
-        case '"': result += "&quot;"; break;
-        case '&': result += "&amp;"; break;
-        default: result += c; break;
+        case '<':
+            result += "&lt;";
+            break;
+        case '>':
+            result += "&gt;";
+            break;
+        case '"':
+            result += "&quot;";
+            break;
+        case '&':
+            result += "&amp;";
+            break;
+        default:
+            result += c;
+            break;
         }
     }
     return result;

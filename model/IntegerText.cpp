@@ -27,7 +27,9 @@ std::int32_t StrToInt(std::string_view text) {
     return value;
 }
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string LowerAscii(std::string_view text) {
     std::string result(text);

@@ -1,4 +1,4 @@
-// The colour codes of the canvas: 0x00BBGGRR and the system colours of the Windows design.
+// The colour codes of the canvas: 0x00BBGGRR, and system colours named by their Windows index.
 #include "platform/QtCanvas.h"
 
 #include <QGuiApplication>

@@ -59,8 +59,8 @@ std::unique_ptr<TDialogService> InstallDialogService(std::unique_ptr<TDialogServ
     return std::exchange(InstalledService(), std::move(service));
 }
 
-QString ToQtFilter(const QString& designFilter) {
-    const QStringList parts = designFilter.split(QLatin1Char('|'));
+QString ToQtFilter(const QString& programFilter) {
+    const QStringList parts = programFilter.split(QLatin1Char('|'));
     QStringList qtFilters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString description = parts[i].trimmed();

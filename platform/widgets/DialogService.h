@@ -47,6 +47,6 @@ TDialogService& Dialogs();
 std::unique_ptr<TDialogService> InstallDialogService(std::unique_ptr<TDialogService> service);
 
 // "Description|*.GIF;*.JPG|..." to Qt's "Description (*.GIF *.JPG);;...".
-QString ToQtFilter(const QString& designFilter);
+QString ToQtFilter(const QString& programFilter);
 
 } // namespace kvx
