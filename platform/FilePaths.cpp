@@ -162,6 +162,11 @@ std::string DataFilePath(const std::string& fileName) {
     if (IsExistingFile(besideExecutable)) {
         return besideExecutable;
     }
+    // An installed tree may have been moved as a whole: its data folder lies beside bin/.
+    const std::string relocated = ExecutableFolder() + "/../share/korvane2/" + fileName;
+    if (IsExistingFile(relocated)) {
+        return relocated;
+    }
     const std::string installed = std::string(KVX_DATA_DIR) + "/" + fileName;
     if (IsExistingFile(installed)) {
         return installed;
