@@ -1,8 +1,12 @@
 #include "fuzz/FuzzFiles.h"
 
+#include "html/ImageLoading.h"
+#include "html/MapDocument.h"
+
 #include <QImage>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace kvx {
@@ -38,6 +42,20 @@ const std::string& FuzzImage() {
         return p;
     }();
     return path;
+}
+
+void FuzzLoadImage(const std::string& fileName, const std::uint8_t* data, std::size_t size) {
+    const std::string path = WriteFuzzFile(fileName, data, size);
+    TMapDocument document;
+    if (LoadImage(path, document)) {
+        if (document.SourceBitmap.size() != document.WorkBitmap.size() ||
+            document.SourceBitmap.format() != QImage::Format_RGB32 ||
+            document.WorkBitmap.format() != QImage::Format_RGB32) {
+            std::abort();
+        }
+    } else if (document.HasImage()) {
+        std::abort(); // a failed first load leaves no image
+    }
 }
 
 } // namespace kvx

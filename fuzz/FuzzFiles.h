@@ -14,4 +14,8 @@ std::string WriteFuzzFile(const std::string& name, const std::uint8_t* data, std
 // A small valid PNG in the fuzz folder, for the image chooser and the image references.
 const std::string& FuzzImage();
 
+// Writes the input as fileName and loads it as the editor would; aborts on a result that
+// breaks LoadImage's promises (two bitmaps of one size and format, or none after a failure).
+void FuzzLoadImage(const std::string& fileName, const std::uint8_t* data, std::size_t size);
+
 } // namespace kvx
