@@ -8,8 +8,8 @@ std::string GeneratePage(std::size_t bytes, int areas, const std::string& imageN
     std::string page;
     page.reserve(bytes + 4096);
     page += "<!DOCTYPE html>\n<html><head><title>Karte</title>\n"
-            "<style>td { color: \"red\"; }</style>\n"
-            "<script>var s = \"<b>\"; if (a < b && c > d) {}</script>\n</head><body>\n";
+            "<style>td { font-family: \"Tahoma\" ; }</style>\n"
+            "<script>var s = \"<b>\" + t; if (a < b && c > d) {}</script>\n</head><body>\n";
     page += "<img src=\"" + imageName + "\" usemap=\"#karte\" width=\"100\" height=\"100\">\n";
     page += "<map name=\"karte\" id=\"karte\">\n";
     for (int i = 0; i < areas; ++i) {
