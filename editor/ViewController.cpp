@@ -4,6 +4,7 @@
 #include "editor/FocusControl.h"
 #include "editor/ViewMath.h"
 #include "editor/unitFrmMain.h"
+#include "html/ImageBitmap.h"
 #include "platform/QtCanvas.h"
 
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cstring>
 
 namespace kvx {
 
@@ -131,10 +133,16 @@ void TViewController::ComposeView() {
     const TEditorState& state = FMain.State();
     QImage& work = document.WorkBitmap;
     const QImage& source = document.SourceBitmap;
-    if (work.size() != source.size() || work.format() != QImage::Format_RGB32) {
-        work = QImage(source.size(), QImage::Format_RGB32);
+    if (work.size() != source.size() || work.format() != QImage::Format_RGB32 ||
+        work.bytesPerLine() != source.bytesPerLine()) {
+        work = NewRgb32Bitmap(source.width(), source.height());
     }
-    {
+    // Both bitmaps have one layout, so the clean image is one block copy; QPainter would
+    // split a large copy over its thread pool, which costs more than it saves here.
+    if (source.format() == QImage::Format_RGB32) {
+        std::memcpy(work.bits(), source.constBits(),
+                    static_cast<std::size_t>(source.sizeInBytes()));
+    } else {
         QPainter copy(&work);
         copy.setCompositionMode(QPainter::CompositionMode_Source);
         copy.drawImage(0, 0, source);

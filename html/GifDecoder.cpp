@@ -171,7 +171,13 @@ std::optional<QImage> DecodeFirstFrame(GifFileType* gif) {
     if (screen.isNull()) {
         return std::nullopt;
     }
-    screen.fill(BackgroundColour(*gif));
+    // A frame that covers the whole screen writes every pixel; clearing first would only
+    // double the memory traffic of a large image.
+    const bool covered =
+        frame.Left == 0 && frame.Top == 0 && frame.Width >= width && frame.Height >= height;
+    if (!covered) {
+        screen.fill(BackgroundColour(*gif));
+    }
     if (!TFrameWriter(gif, screen).Run()) {
         return std::nullopt;
     }

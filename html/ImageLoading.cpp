@@ -1,5 +1,7 @@
 #include "html/ImageLoading.h"
 
+#include "html/ImageBitmap.h"
+
 #include "html/MapDocument.h"
 #include "model/IntegerText.h"
 #include "platform/FilePaths.h"
@@ -41,7 +43,7 @@ bool LoadImage(const std::string& imageFile, TMapDocument& document) {
         }
         // The work bitmap is allocated here, where a lack of memory still keeps the old image.
         // Its pixels are left as they are: every render copies the whole image over them.
-        QImage work(decoded->size(), QImage::Format_RGB32);
+        QImage work = NewRgb32Bitmap(decoded->width(), decoded->height());
         if (work.isNull()) {
             return false;
         }

@@ -120,7 +120,6 @@ void TQtCanvas::ApplyPen() {
     const int width = std::max(FPenWidth, 1);
     FLinePen = QPen(FPenQColor, width, FPenStyle == TPenStyle::psDot ? Qt::DotLine : Qt::SolidLine,
                     Qt::FlatCap, Qt::MiterJoin);
-    FPhasePensReady = false;
     FActivePen = nullptr;
     FPenDirty = false;
 }
@@ -167,22 +166,20 @@ void TQtCanvas::DrawRun(TAxis axis, std::int64_t fixed, std::int64_t start, int 
                           FPenQColor);
         return;
     }
-    // QPainter runs the pattern from the lower end; shift it so that every pixel keeps the
-    // place it has in the whole run, also where the run was cut at the image border.
+    // QPainter runs the pattern from the lower end. Every pixel keeps the place it has in the
+    // whole run, also where the run was cut at the image border: the line starts at the first
+    // dot, so one pen with the pattern's own phase serves every run and is never switched.
     const std::int64_t index = (low - start) * step + phase;
     const std::int64_t offset = ((step > 0 ? index : -index) % DotPeriod + DotPeriod) % DotPeriod;
-    if (!FPhasePensReady) {
-        for (std::size_t shift = 0; shift < FPhasePens.size(); ++shift) {
-            FPhasePens[shift] = FLinePen;
-            FPhasePens[shift].setDashOffset(static_cast<qreal>(shift));
-        }
-        FPhasePensReady = true;
+    const int firstDot = lo + static_cast<int>((DotPeriod - offset) % DotPeriod);
+    if (firstDot > hi) {
+        return;
     }
-    UsePen(FPhasePens[static_cast<std::size_t>(offset)]);
+    UsePen(FLinePen);
     if (horizontal) {
-        FPainter.drawLine(QPoint(lo, f), QPoint(hi + 1, f));
+        FPainter.drawLine(QPoint(firstDot, f), QPoint(hi + 1, f));
     } else {
-        FPainter.drawLine(QPoint(f, lo), QPoint(f, hi + 1));
+        FPainter.drawLine(QPoint(f, firstDot), QPoint(f, hi + 1));
     }
 }
 

@@ -73,11 +73,8 @@ private:
     bool FBrushDirty = true;
     QColor FPenQColor;
     QColor FBrushQColor;
-    // Ends flat, the end point not drawn; dotted variants for the three pattern phases,
-    // made when a dotted rectangle first needs them.
+    // Ends flat, the end point not drawn.
     QPen FLinePen;
-    std::array<QPen, 3> FPhasePens;
-    bool FPhasePensReady = false;
     const QPen* FActivePen = nullptr;
 };
 
