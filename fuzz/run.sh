@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for SECONDS (default 60) on a working
 # copy of its seed corpus. Any crash, sanitizer report, leak or input slower than one second
-# fails the run; the offending input is left in fuzz/artifacts/.
+# (FUZZ_TIMEOUT seconds, if set) fails the run; the offending input is left in fuzz/artifacts/.
 set -euo pipefail
 seconds="${1:-60}"
+timeout="${FUZZ_TIMEOUT:-1}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="$root/build-fuzz"
 "$root/scripts/ensure-deps.sh" clang-14 libclang-rt-14-dev
@@ -27,7 +28,7 @@ for target in "${targets[@]}"; do
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         QT_QPA_PLATFORM=offscreen \
         "$build_dir/bin/fuzz_$target" "$work" "$root/fuzz/corpus/$target" \
-        -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2560 -max_len=65536 \
+        -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2560 -max_len=65536 \
         -print_final_stats=1 -artifact_prefix="$root/fuzz/artifacts/$target-" \
         >"$work.log" 2>&1; then
         echo "fuzz_$target FAILED; see $work.log"
