@@ -22,14 +22,15 @@ TGifFrame FullFrame(int width, int height, std::vector<std::uint8_t> indexes) {
 
 class GifDecoder : public ::testing::Test {
 protected:
-    // Writes spec and decodes it back.
-    std::optional<QImage> RoundTrip(const TGifSpec& spec) {
-        EXPECT_TRUE(WriteGif(FPath, spec));
+    // Writes picture and decodes it back.
+    std::optional<QImage> RoundTrip(const TGifPicture& picture) {
+        EXPECT_TRUE(WriteGif(FPath, picture));
         return DecodeGif(FPath);
     }
-    // Writes spec, lets patch change the bytes, and decodes the result.
-    template <typename Patch> std::optional<QImage> Patched(const TGifSpec& spec, Patch patch) {
-        EXPECT_TRUE(WriteGif(FPath, spec));
+    // Writes picture, lets patch change the bytes, and decodes the result.
+    template <typename Patch>
+    std::optional<QImage> Patched(const TGifPicture& picture, Patch patch) {
+        EXPECT_TRUE(WriteGif(FPath, picture));
         QByteArray bytes = ReadBytes(FPath);
         patch(bytes);
         WriteBytes(FPath, bytes);

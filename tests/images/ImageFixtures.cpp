@@ -113,18 +113,18 @@ bool PutFrame(GifFileType* gif, const TGifFrame& frame) {
 
 } // namespace
 
-bool WriteGif(const std::string& path, const TGifSpec& spec) {
+bool WriteGif(const std::string& path, const TGifPicture& picture) {
     int error = 0;
     GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
     if (gif == nullptr) {
         return false;
     }
     EGifSetGifVersion(gif, true);
-    ColorMapObject* global = MakeColourMap(spec.GlobalColours);
-    bool ok = EGifPutScreenDesc(gif, spec.ScreenWidth, spec.ScreenHeight, 8, spec.Background,
-                                global) != GIF_ERROR;
+    ColorMapObject* global = MakeColourMap(picture.GlobalColours);
+    bool ok = EGifPutScreenDesc(gif, picture.ScreenWidth, picture.ScreenHeight, 8,
+                                picture.Background, global) != GIF_ERROR;
     GifFreeMapObject(global);
-    for (const TGifFrame& frame : spec.Frames) {
+    for (const TGifFrame& frame : picture.Frames) {
         ok = ok && PutFrame(gif, frame);
     }
     return EGifCloseFile(gif, &error) != GIF_ERROR && ok;
@@ -137,7 +137,7 @@ namespace {
 }
 
 // Only C data in this frame: libpng longjmps back into it.
-bool WritePngTo(std::FILE* file, const TPngSpec* spec) {
+bool WritePngTo(std::FILE* file, const TPngPicture* picture) {
     png_structp png =
         png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnPngError, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -146,23 +146,23 @@ bool WritePngTo(std::FILE* file, const TPngSpec* spec) {
         return false;
     }
     png_init_io(png, file);
-    png_set_IHDR(png, info, spec->Width, spec->Height, spec->BitDepth, spec->ColourType,
-                 spec->Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, picture->Width, picture->Height, picture->BitDepth, picture->ColourType,
+                 picture->Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (!spec->Palette.empty()) {
-        png_set_PLTE(png, info, spec->Palette.data(), static_cast<int>(spec->Palette.size()));
+    if (!picture->Palette.empty()) {
+        png_set_PLTE(png, info, picture->Palette.data(), static_cast<int>(picture->Palette.size()));
     }
-    if (!spec->PaletteAlpha.empty()) {
-        png_set_tRNS(png, info, spec->PaletteAlpha.data(),
-                     static_cast<int>(spec->PaletteAlpha.size()), nullptr);
-    } else if (spec->TransparentColour) {
-        png_set_tRNS(png, info, nullptr, 0, &*spec->TransparentColour);
+    if (!picture->PaletteAlpha.empty()) {
+        png_set_tRNS(png, info, picture->PaletteAlpha.data(),
+                     static_cast<int>(picture->PaletteAlpha.size()), nullptr);
+    } else if (picture->TransparentColour) {
+        png_set_tRNS(png, info, nullptr, 0, &*picture->TransparentColour);
     }
     png_write_info(png, info);
     const int passes = png_set_interlace_handling(png);
     for (int pass = 0; pass < passes; ++pass) {
-        for (int y = 0; y < spec->Height; ++y) {
-            png_write_row(png, spec->Rows[static_cast<std::size_t>(y)].data());
+        for (int y = 0; y < picture->Height; ++y) {
+            png_write_row(png, picture->Rows[static_cast<std::size_t>(y)].data());
         }
     }
     png_write_end(png, nullptr);
@@ -172,16 +172,16 @@ bool WritePngTo(std::FILE* file, const TPngSpec* spec) {
 
 } // namespace
 
-bool WritePng(const std::string& path, const TPngSpec& spec) {
+bool WritePng(const std::string& path, const TPngPicture& picture) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         return false;
     }
-    const bool ok = WritePngTo(file, &spec);
+    const bool ok = WritePngTo(file, &picture);
     return std::fclose(file) == 0 && ok;
 }
 
-bool WriteJpeg(const std::string& path, const TJpegSpec& spec) {
+bool WriteJpeg(const std::string& path, const TJpegPicture& picture) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         return false;
@@ -192,27 +192,27 @@ bool WriteJpeg(const std::string& path, const TJpegSpec& spec) {
     info.err = jpeg_std_error(&error);
     jpeg_create_compress(&info);
     jpeg_stdio_dest(&info, file);
-    info.image_width = static_cast<JDIMENSION>(spec.Width);
-    info.image_height = static_cast<JDIMENSION>(spec.Height);
-    info.input_components = spec.Components;
-    info.in_color_space = spec.InputSpace;
+    info.image_width = static_cast<JDIMENSION>(picture.Width);
+    info.image_height = static_cast<JDIMENSION>(picture.Height);
+    info.input_components = picture.Components;
+    info.in_color_space = picture.InputSpace;
     jpeg_set_defaults(&info);
-    if (spec.StoredSpace) {
-        jpeg_set_colorspace(&info, *spec.StoredSpace);
+    if (picture.StoredSpace) {
+        jpeg_set_colorspace(&info, *picture.StoredSpace);
     }
     for (int i = 0; i < info.num_components; ++i) {
         info.comp_info[i].h_samp_factor = 1;
         info.comp_info[i].v_samp_factor = 1;
     }
-    info.write_Adobe_marker = spec.AdobeMarker && info.write_Adobe_marker;
+    info.write_Adobe_marker = picture.AdobeMarker && info.write_Adobe_marker;
     jpeg_set_quality(&info, 100, TRUE);
-    if (spec.Progressive) {
+    if (picture.Progressive) {
         jpeg_simple_progression(&info);
     }
     jpeg_start_compress(&info, TRUE);
-    const std::size_t rowSize = std::size_t(spec.Width) * std::size_t(spec.Components);
+    const std::size_t rowSize = std::size_t(picture.Width) * std::size_t(picture.Components);
     while (info.next_scanline < info.image_height) {
-        auto* row = const_cast<JSAMPLE*>(spec.Samples.data() + info.next_scanline * rowSize);
+        auto* row = const_cast<JSAMPLE*>(picture.Samples.data() + info.next_scanline * rowSize);
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

@@ -47,7 +47,7 @@ struct TGifFrame {
     std::vector<std::uint8_t> Indexes; // Width * Height, in display order
 };
 
-struct TGifSpec {
+struct TGifPicture {
     int ScreenWidth = 0;
     int ScreenHeight = 0;
     std::vector<QRgb> GlobalColours; // padded to a power of two with black
@@ -56,9 +56,9 @@ struct TGifSpec {
 };
 
 // Interlaced frames are written in the file's pass order, as a GIF encoder must.
-bool WriteGif(const std::string& path, const TGifSpec& spec);
+bool WriteGif(const std::string& path, const TGifPicture& picture);
 
-struct TPngSpec {
+struct TPngPicture {
     int Width = 0;
     int Height = 0;
     int ColourType = PNG_COLOR_TYPE_RGB;
@@ -70,9 +70,9 @@ struct TPngSpec {
     std::vector<std::vector<png_byte>> Rows;       // packed as stored, 16-bit big-endian
 };
 
-bool WritePng(const std::string& path, const TPngSpec& spec);
+bool WritePng(const std::string& path, const TPngPicture& picture);
 
-struct TJpegSpec {
+struct TJpegPicture {
     int Width = 0;
     int Height = 0;
     J_COLOR_SPACE InputSpace = JCS_RGB;
@@ -84,6 +84,6 @@ struct TJpegSpec {
 };
 
 // Quality 100 without chroma subsampling, so flat 8x8 blocks come back almost exactly.
-bool WriteJpeg(const std::string& path, const TJpegSpec& spec);
+bool WriteJpeg(const std::string& path, const TJpegPicture& picture);
 
 } // namespace kvx::test

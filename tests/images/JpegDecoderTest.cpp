@@ -15,19 +15,19 @@ constexpr int Tolerance = 3;
 using TSample = std::vector<JSAMPLE>;
 
 // An image of two flat blocks side by side, 16 x 8, with samples of any component count.
-TJpegSpec TwoBlocks(J_COLOR_SPACE space, const TSample& left, const TSample& right) {
-    TJpegSpec spec;
-    spec.Width = 16;
-    spec.Height = 8;
-    spec.InputSpace = space;
-    spec.Components = static_cast<int>(left.size());
+TJpegPicture TwoBlocks(J_COLOR_SPACE space, const TSample& left, const TSample& right) {
+    TJpegPicture picture;
+    picture.Width = 16;
+    picture.Height = 8;
+    picture.InputSpace = space;
+    picture.Components = static_cast<int>(left.size());
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 16; ++x) {
             const TSample& sample = x < 8 ? left : right;
-            spec.Samples.insert(spec.Samples.end(), sample.begin(), sample.end());
+            picture.Samples.insert(picture.Samples.end(), sample.begin(), sample.end());
         }
     }
-    return spec;
+    return picture;
 }
 
 std::vector<QRgb> TwoBlockPixels(QRgb left, QRgb right) {
@@ -42,7 +42,7 @@ std::vector<QRgb> TwoBlockPixels(QRgb left, QRgb right) {
 
 struct TJpegCase {
     const char* Name;
-    TJpegSpec Spec;
+    TJpegPicture Written;
     std::vector<QRgb> Expected;
 };
 
@@ -52,10 +52,10 @@ std::vector<TJpegCase> ColourSpaceCases() {
     const std::vector<QRgb> roseSky = TwoBlockPixels(qRgb(200, 30, 60), qRgb(20, 180, 240));
     std::vector<TJpegCase> cases;
     cases.push_back({"YCbCr", TwoBlocks(JCS_RGB, rose, sky), roseSky});
-    TJpegSpec progressive = TwoBlocks(JCS_RGB, rose, sky);
+    TJpegPicture progressive = TwoBlocks(JCS_RGB, rose, sky);
     progressive.Progressive = true;
     cases.push_back({"progressive", progressive, roseSky});
-    TJpegSpec rgb = TwoBlocks(JCS_RGB, rose, sky);
+    TJpegPicture rgb = TwoBlocks(JCS_RGB, rose, sky);
     rgb.StoredSpace = JCS_RGB;
     cases.push_back({"stored as RGB", rgb, roseSky});
     cases.push_back({"greyscale", TwoBlocks(JCS_GRAYSCALE, {90}, {200}),
@@ -67,11 +67,11 @@ std::vector<TJpegCase> ColourSpaceCases() {
     const TSample grey{255, 255, 255, 128};
     const std::vector<QRgb> cyanGrey = TwoBlockPixels(qRgb(0, 255, 255), qRgb(128, 128, 128));
     cases.push_back({"Adobe CMYK", TwoBlocks(JCS_CMYK, cyan, grey), cyanGrey});
-    TJpegSpec ycck = TwoBlocks(JCS_CMYK, cyan, grey);
+    TJpegPicture ycck = TwoBlocks(JCS_CMYK, cyan, grey);
     ycck.StoredSpace = JCS_YCCK;
     cases.push_back({"Adobe YCCK", ycck, cyanGrey});
     // Without Adobe's marker the values are plain ink amounts.
-    TJpegSpec plainInk = TwoBlocks(JCS_CMYK, {0, 255, 255, 0}, {0, 0, 0, 255});
+    TJpegPicture plainInk = TwoBlocks(JCS_CMYK, {0, 255, 255, 0}, {0, 0, 0, 255});
     plainInk.AdobeMarker = false;
     cases.push_back(
         {"CMYK without Adobe marker", plainInk, TwoBlockPixels(qRgb(255, 0, 0), qRgb(0, 0, 0))});
@@ -82,7 +82,7 @@ TEST(JpegDecoder, EveryColourSpaceBecomesRgb) {
     const TScratchDir dir;
     const std::string path = dir.Path("foto.jpg");
     for (const TJpegCase& test : ColourSpaceCases()) {
-        ASSERT_TRUE(WriteJpeg(path, test.Spec)) << test.Name;
+        ASSERT_TRUE(WriteJpeg(path, test.Written)) << test.Name;
         const auto image = DecodeJpeg(path);
         ASSERT_TRUE(image) << test.Name;
         EXPECT_EQ(image->format(), QImage::Format_RGB32) << test.Name;
@@ -98,7 +98,7 @@ TEST(JpegDecoder, EveryColourSpaceBecomesRgb) {
 TEST(JpegDecoder, TruncatedScanKeepsTheRowsThatArrived) {
     const TScratchDir dir;
     const std::string path = dir.Path("foto.jpg");
-    TJpegSpec tall = TwoBlocks(JCS_RGB, {250, 250, 0}, {0, 0, 250});
+    TJpegPicture tall = TwoBlocks(JCS_RGB, {250, 250, 0}, {0, 0, 250});
     tall.Height = 64;
     tall.Samples.resize(std::size_t{16} * 64 * 3, 128);
     ASSERT_TRUE(WriteJpeg(path, tall));

@@ -28,19 +28,19 @@ protected:
                                         {{0, 0, 3, 2, false, {}, -1, {0, 1, 0, 1, 0, 1}}}}));
             break;
         case TContent::Jpeg: {
-            TJpegSpec spec;
-            spec.Width = 16;
-            spec.Height = 8;
-            spec.Samples.assign(std::size_t{16} * 8 * 3, 100);
-            EXPECT_TRUE(WriteJpeg(path, spec));
+            TJpegPicture picture;
+            picture.Width = 16;
+            picture.Height = 8;
+            picture.Samples.assign(std::size_t{16} * 8 * 3, 100);
+            EXPECT_TRUE(WriteJpeg(path, picture));
             break;
         }
         case TContent::Png: {
-            TPngSpec spec;
-            spec.Width = 2;
-            spec.Height = 1;
-            spec.Rows = {{1, 2, 3, 4, 5, 6}};
-            EXPECT_TRUE(WritePng(path, spec));
+            TPngPicture picture;
+            picture.Width = 2;
+            picture.Height = 1;
+            picture.Rows = {{1, 2, 3, 4, 5, 6}};
+            EXPECT_TRUE(WritePng(path, picture));
             break;
         }
         }

@@ -11,60 +11,61 @@ namespace {
 
 struct TPngCase {
     const char* Name;
-    TPngSpec Spec;
+    TPngPicture Written;
     std::vector<QRgb> Expected;
 };
 
-TPngSpec Spec(int width, int height, int colourType, int bitDepth,
-              std::vector<std::vector<png_byte>> rows) {
-    TPngSpec spec;
-    spec.Width = width;
-    spec.Height = height;
-    spec.ColourType = colourType;
-    spec.BitDepth = bitDepth;
-    spec.Rows = std::move(rows);
-    return spec;
+TPngPicture Picture(int width, int height, int colourType, int bitDepth,
+                    std::vector<std::vector<png_byte>> rows) {
+    TPngPicture picture;
+    picture.Width = width;
+    picture.Height = height;
+    picture.ColourType = colourType;
+    picture.BitDepth = bitDepth;
+    picture.Rows = std::move(rows);
+    return picture;
 }
 
 std::vector<TPngCase> ColourTypeCases() {
     std::vector<TPngCase> cases;
     cases.push_back(
         {"rgb 8 bit",
-         Spec(2, 2, PNG_COLOR_TYPE_RGB, 8, {{255, 0, 0, 0, 255, 0}, {0, 0, 255, 9, 8, 7}}),
+         Picture(2, 2, PNG_COLOR_TYPE_RGB, 8, {{255, 0, 0, 0, 255, 0}, {0, 0, 255, 9, 8, 7}}),
          {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF090807}});
     cases.push_back(
         {"rgba keeps the colour under any alpha",
-         Spec(3, 1, PNG_COLOR_TYPE_RGBA, 8, {{10, 20, 30, 0, 40, 50, 60, 128, 70, 80, 90, 255}}),
+         Picture(3, 1, PNG_COLOR_TYPE_RGBA, 8, {{10, 20, 30, 0, 40, 50, 60, 128, 70, 80, 90, 255}}),
          {0xFF0A141E, 0xFF28323C, 0xFF46505A}});
     cases.push_back(
         {"rgb 16 bit with alpha",
-         Spec(1, 1, PNG_COLOR_TYPE_RGBA, 16, {{0x12, 0x34, 0xAB, 0xCD, 0xFF, 0xFF, 0, 0}}),
+         Picture(1, 1, PNG_COLOR_TYPE_RGBA, 16, {{0x12, 0x34, 0xAB, 0xCD, 0xFF, 0xFF, 0, 0}}),
          {0xFF12ABFF}});
     cases.push_back({"grey 16 bit",
-                     Spec(2, 1, PNG_COLOR_TYPE_GRAY, 16, {{0x80, 0x7F, 0xFF, 0xFF}}),
+                     Picture(2, 1, PNG_COLOR_TYPE_GRAY, 16, {{0x80, 0x7F, 0xFF, 0xFF}}),
                      {0xFF808080, 0xFFFFFFFF}});
-    cases.push_back(
-        {"grey 8 bit", Spec(2, 1, PNG_COLOR_TYPE_GRAY, 8, {{0, 200}}), {0xFF000000, 0xFFC8C8C8}});
+    cases.push_back({"grey 8 bit",
+                     Picture(2, 1, PNG_COLOR_TYPE_GRAY, 8, {{0, 200}}),
+                     {0xFF000000, 0xFFC8C8C8}});
     cases.push_back({"grey 1 bit spans black to white",
-                     Spec(3, 1, PNG_COLOR_TYPE_GRAY, 1, {{0b01000000}}),
+                     Picture(3, 1, PNG_COLOR_TYPE_GRAY, 1, {{0b01000000}}),
                      {0xFF000000, 0xFFFFFFFF, 0xFF000000}});
     cases.push_back(
-        {"grey 4 bit", Spec(2, 1, PNG_COLOR_TYPE_GRAY, 4, {{0x5F}}), {0xFF555555, 0xFFFFFFFF}});
+        {"grey 4 bit", Picture(2, 1, PNG_COLOR_TYPE_GRAY, 4, {{0x5F}}), {0xFF555555, 0xFFFFFFFF}});
     cases.push_back({"grey with alpha",
-                     Spec(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {{90, 0, 180, 255}}),
+                     Picture(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {{90, 0, 180, 255}}),
                      {0xFF5A5A5A, 0xFFB4B4B4}});
 
-    TPngSpec palette = Spec(4, 1, PNG_COLOR_TYPE_PALETTE, 2, {{0b00011011}});
+    TPngPicture palette = Picture(4, 1, PNG_COLOR_TYPE_PALETTE, 2, {{0b00011011}});
     palette.Palette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {1, 2, 3}};
     cases.push_back({"palette", palette, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF010203}});
     palette.PaletteAlpha = {0, 128};
     cases.push_back(
         {"palette with tRNS", palette, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF010203}});
 
-    TPngSpec greyKey = Spec(2, 1, PNG_COLOR_TYPE_GRAY, 8, {{77, 78}});
+    TPngPicture greyKey = Picture(2, 1, PNG_COLOR_TYPE_GRAY, 8, {{77, 78}});
     greyKey.TransparentColour = png_color_16{0, 0, 0, 0, 77};
     cases.push_back({"grey with tRNS colour", greyKey, {0xFF4D4D4D, 0xFF4E4E4E}});
-    TPngSpec rgbKey = Spec(2, 1, PNG_COLOR_TYPE_RGB, 8, {{1, 2, 3, 4, 5, 6}});
+    TPngPicture rgbKey = Picture(2, 1, PNG_COLOR_TYPE_RGB, 8, {{1, 2, 3, 4, 5, 6}});
     rgbKey.TransparentColour = png_color_16{0, 1, 2, 3, 0};
     cases.push_back({"rgb with tRNS colour", rgbKey, {0xFF010203, 0xFF040506}});
     return cases;
@@ -74,27 +75,27 @@ TEST(PngDecoder, EveryColourTypeBecomesItsStoredRgb) {
     const TScratchDir dir;
     const std::string path = dir.Path("bild.png");
     for (const TPngCase& test : ColourTypeCases()) {
-        ASSERT_TRUE(WritePng(path, test.Spec)) << test.Name;
+        ASSERT_TRUE(WritePng(path, test.Written)) << test.Name;
         const auto image = DecodePng(path);
         ASSERT_TRUE(image) << test.Name;
         EXPECT_EQ(image->format(), QImage::Format_RGB32) << test.Name;
-        EXPECT_EQ(image->size(), QSize(test.Spec.Width, test.Spec.Height)) << test.Name;
+        EXPECT_EQ(image->size(), QSize(test.Written.Width, test.Written.Height)) << test.Name;
         EXPECT_EQ(Pixels(*image), test.Expected) << test.Name;
     }
 }
 
 // A 9 x 9 picture in which every pixel differs, so that any misplaced pass shows.
-TPngSpec DistinctPixels(bool interlaced) {
-    TPngSpec spec = Spec(9, 9, PNG_COLOR_TYPE_RGB, 8, {});
-    spec.Interlaced = interlaced;
+TPngPicture DistinctPixels(bool interlaced) {
+    TPngPicture picture = Picture(9, 9, PNG_COLOR_TYPE_RGB, 8, {});
+    picture.Interlaced = interlaced;
     for (int y = 0; y < 9; ++y) {
         std::vector<png_byte> row;
         for (int x = 0; x < 9; ++x) {
             row.insert(row.end(), {png_byte(x * 28), png_byte(y * 28), png_byte(x * 9 + y)});
         }
-        spec.Rows.push_back(row);
+        picture.Rows.push_back(row);
     }
-    return spec;
+    return picture;
 }
 
 TEST(PngDecoder, InterlacedImageEqualsItsPlainTwin) {

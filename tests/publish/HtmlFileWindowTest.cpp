@@ -342,7 +342,7 @@ TEST_F(HtmlFileWindowTest, EscapeAndTheWindowManagerGoThroughTheClosingCheck) {
     });
 }
 
-TEST_F(HtmlFileWindowTest, LooksAsSpecifiedAndOpensItsHelp) {
+TEST_F(HtmlFileWindowTest, HasItsCaptionsToolBarAndHelp) {
     EXPECT_EQ(Window.size(), QSize(640, 400));
     EXPECT_FALSE(Window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(Window.reditHtml->tabChangesFocus());
