@@ -58,54 +58,40 @@ bool TFileCommands::PrepareToReplaceMap() {
 }
 
 void TFileCommands::mniOpenClick() {
-    if (!PrepareToReplaceMap()) {
-        return;
-    }
-    TFileDialogRequest request;
-    request.InitialFolder.clear();
-    request.Filter = QString::fromUtf8(OpenFilter);
-    request.MustExist = true;
-    if (const std::optional<QString> chosen = Dialogs().OpenFile(&FMain, request)) {
-        ReadProjectFile(*chosen);
-    }
+    ChooseAndReadFile(OpenFilter, OpenProjectFile);
 }
 
 void TFileCommands::mniImportClick() {
-    if (!PrepareToReplaceMap()) {
-        return;
-    }
-    TFileDialogRequest request;
-    request.Filter = QString::fromUtf8(ImportFilter);
-    request.MustExist = true;
-    if (const std::optional<QString> chosen = Dialogs().OpenFile(&FMain, request)) {
-        ReadHtmlFile(*chosen);
-    }
+    ChooseAndReadFile(ImportFilter, ImportHtmlFile);
 }
 
 void TFileCommands::OpenProjectFileCommand(const QString& path) {
     if (PrepareToReplaceMap()) {
-        ReadProjectFile(path);
+        ReadFile(path, OpenProjectFile);
     }
 }
 
 void TFileCommands::ImportHtmlFileCommand(const QString& path) {
     if (PrepareToReplaceMap()) {
-        ReadHtmlFile(path);
+        ReadFile(path, ImportHtmlFile);
     }
 }
 
-void TFileCommands::ReadProjectFile(const QString& path) {
-    try {
-        OpenProjectFile(path.toStdString(), FMain);
-    } catch (const TFileError& error) {
-        FMain.ResetEditor();
-        ShowError(FMain, OpenFileErrorMessage(error));
+void TFileCommands::ChooseAndReadFile(const char* filter, TFileReader read) {
+    if (!PrepareToReplaceMap()) {
+        return;
+    }
+    TFileDialogRequest request;
+    request.Filter = QString::fromUtf8(filter);
+    request.MustExist = true;
+    if (const std::optional<QString> chosen = Dialogs().OpenFile(&FMain, request)) {
+        ReadFile(*chosen, read);
     }
 }
 
-void TFileCommands::ReadHtmlFile(const QString& path) {
+void TFileCommands::ReadFile(const QString& path, TFileReader read) {
     try {
-        ImportHtmlFile(path.toStdString(), FMain);
+        read(path.toStdString(), FMain);
     } catch (const TFileError& error) {
         FMain.ResetEditor();
         ShowError(FMain, OpenFileErrorMessage(error));

@@ -3,9 +3,11 @@
 // about unsaved changes that guards every command replacing the map.
 
 #include <QString>
+#include <string>
 
 namespace kvx {
 
+class TMapReaderHost;
 class TfrmMain;
 
 inline constexpr const char* UnsavedChangesQuestion =
@@ -35,9 +37,13 @@ public:
     void ImportHtmlFileCommand(const QString& path);
 
 private:
+    // OpenProjectFile or ImportHtmlFile.
+    using TFileReader = void (*)(const std::string& path, TMapReaderHost& host);
+
+    // The question, the reset, then the open dialog with filter and the read.
+    void ChooseAndReadFile(const char* filter, TFileReader read);
     // Reads the file into the editor after the reset; a file error gets the error box.
-    void ReadProjectFile(const QString& path);
-    void ReadHtmlFile(const QString& path);
+    void ReadFile(const QString& path, TFileReader read);
     // Writes the map to its ProjectFile; the error box and false on failure.
     bool WriteProjectFile(bool saveAs);
     // The save dialog starting in initialFolder; empty when cancelled.

@@ -1,6 +1,7 @@
 #pragma once
-// The maker's addresses and the Home page command, shared by the main menu and the info
-// dialog. How a web address is opened can be replaced, so tests record instead of browsing.
+// The maker's addresses and the Home page command, shared by the main menu, the info
+// dialog and the internal-error message. How a web address is opened can be replaced, so
+// tests record instead of browsing.
 
 #include <QUrl>
 #include <functional>

@@ -1,5 +1,6 @@
 #include "app/KorvaneApplication.h"
 
+#include "app/HomePage.h"
 #include "platform/widgets/DialogService.h"
 
 #include <exception>
@@ -20,7 +21,7 @@ QString InternalErrorMessage(const QString& detail) {
     return QStringLiteral("Interner Programmfehler! Bitte versuchen Sie die aktuelle Datei zu "
                           "speichern und starten Sie das Programm anschließend neu! Bitte "
                           "schreiben sie eine eMail mit der Fehlermeldung an ") +
-           QString::fromLatin1(SupportMailAddress) + QStringLiteral("\n\rGenauer Fehler: ") +
+           QString::fromLatin1(SupportEmailAddress) + QStringLiteral("\n\rGenauer Fehler: ") +
            detail;
 }
 

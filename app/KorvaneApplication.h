@@ -9,9 +9,6 @@
 
 namespace kvx {
 
-// The support address named in the internal-error message.
-inline constexpr const char* SupportMailAddress = "support@velmora.example";
-
 // The internal-error message for an error's own text.
 QString InternalErrorMessage(const QString& detail);
 

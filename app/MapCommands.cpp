@@ -19,6 +19,13 @@ void ShowError(TfrmMain& main, const char* text) {
     Dialogs().Message(&main, TMsgKind::Error, QString::fromUtf8(text), TMsgButtons::Ok);
 }
 
+void TakeFields(TImageMap& map, const TMapPropsFields& fields) {
+    map.Name = fields.name.toStdString();
+    map.ImageFile = fields.imageFile.toStdString();
+    map.AltText = fields.altText.toStdString();
+    map.Border = fields.border.toStdString();
+}
+
 } // namespace
 
 TMapCommands::TMapCommands(TfrmMain& main, TFileCommands& files, TfrmMapProps& mapProps,
@@ -34,17 +41,11 @@ void TMapCommands::mniNewClick() {
     if (Dialogs().Exec(FMapProps) != QDialog::Accepted) {
         return;
     }
-    const TMapPropsFields fields = FMapProps.Fields();
-    auto map = std::make_unique<TImageMap>();
-    map->Name = fields.name.toStdString();
-    map->ImageFile = fields.imageFile.toStdString();
-    map->AltText = fields.altText.toStdString();
-    map->Border = fields.border.toStdString();
-
     TMapDocument& document = FMain.Document();
-    document.CurrentMap = std::move(map);
+    document.CurrentMap = std::make_unique<TImageMap>();
+    TakeFields(*document.CurrentMap, FMapProps.Fields());
     if (!LoadImage(document.CurrentMap->ImageFile, document)) {
-        ShowError(FMain, NewImageNotLoaded);
+        ShowError(FMain, UnknownImageFormatMessage);
         FMain.ResetEditor();
         return;
     }
@@ -73,10 +74,7 @@ void TMapCommands::mniMapPropertiesClick() {
     TMapDocument& document = FMain.Document();
     TImageMap& map = *document.CurrentMap;
     const std::string previousImage = map.ImageFile;
-    map.Name = fields.name.toStdString();
-    map.ImageFile = fields.imageFile.toStdString();
-    map.AltText = fields.altText.toStdString();
-    map.Border = fields.border.toStdString();
+    TakeFields(map, fields);
     FMain.SetModified(true);
 
     FMain.setWindowTitle(QStringLiteral("Korvane 2 [%1]").arg(fields.name));

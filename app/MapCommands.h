@@ -9,8 +9,6 @@ class TfrmInfo;
 class TfrmMain;
 class TfrmMapProps;
 
-inline constexpr const char* NewImageNotLoaded =
-    "Unbekanntes Bildformat! Es können nur GIF/JPEG-Grafiken geladen werden!";
 inline constexpr const char* ChangedImageNotLoaded =
     "Unbekanntes Bildformat! Neue Bilddatei wurde nicht geladen! Es können nur GIF/JPEG-Grafiken "
     "geladen werden!";

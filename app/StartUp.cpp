@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/KorvaneApplication.h"
+#include "app/ProgramIcon.h"
 #include "app/ShellCommands.h"
 #include "app/unitFrmInfo.h"
 #include "app/unitFrmMapChoice.h"
@@ -28,6 +29,7 @@ void PrepareProcess() {
 int RunKorvane(TKorvaneApplication& application) {
     // Only the name: a display name would be appended to every window caption on Linux.
     QApplication::setApplicationName(QStringLiteral("Korvane 2"));
+    QApplication::setWindowIcon(ProgramIcon());
 
     // Qt's own texts of the standard dialogs in German.
     QTranslator qtTexts;

@@ -12,13 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#ifndef KVX_VERSION
-#define KVX_VERSION "2.0.0"
-#endif
-#ifndef KVX_RELEASE_DATE
-#define KVX_RELEASE_DATE "2026-12-08"
-#endif
-
 namespace kvx {
 
 namespace {

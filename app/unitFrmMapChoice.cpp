@@ -4,7 +4,6 @@
 #include "platform/widgets/HelpSystem.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -48,6 +47,7 @@ TfrmMapChoice::TfrmMapChoice(QWidget* parent)
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &QPushButton::clicked, this, &TfrmMapChoice::btnHelpClick);
+    InstallHelpKey(*this, hcMapChoice);
     // A double click chooses the entry, as in any list of choices.
     connect(lstMapChoice, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     // OK always names a map: it is off while no entry is selected.
@@ -73,14 +73,6 @@ std::optional<std::size_t> TfrmMapChoice::Choose(const std::vector<std::string>&
         return std::nullopt;
     }
     return static_cast<std::size_t>(row);
-}
-
-void TfrmMapChoice::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        btnHelpClick();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TfrmMapChoice::btnHelpClick() {

@@ -30,9 +30,6 @@ public:
     QPushButton* btnCancel;
     QPushButton* btnHelp;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void btnHelpClick();
 };

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -102,6 +101,7 @@ TfrmMapProps::TfrmMapProps(QWidget* parent)
     connect(btnOk, &QPushButton::clicked, this, &TfrmMapProps::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &QPushButton::clicked, this, &TfrmMapProps::btnHelpClick);
+    InstallHelpKey(*this, hcMapProperties);
 }
 
 void TfrmMapProps::SetFields(const TMapPropsFields& fields) {
@@ -120,14 +120,6 @@ bool TfrmMapProps::IsConventionalName(const QString& name) {
         return false;
     }
     return std::all_of(name.begin(), name.end(), IsNameCharacter);
-}
-
-void TfrmMapProps::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        btnHelpClick();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TfrmMapProps::btnOpenImageDialogClick() {

@@ -46,9 +46,6 @@ public:
     QPushButton* btnCancel;
     QPushButton* btnHelp;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void btnOpenImageDialogClick();
     void btnOkClick();

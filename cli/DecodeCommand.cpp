@@ -45,7 +45,7 @@ int RunDecodeCommand(const TCommandArguments& arguments) {
     const std::string& outputFile = arguments[1];
     TMapDocument document;
     if (!LoadImage(imageFile, document)) {
-        std::cerr << "Unbekanntes Bildformat! Es können nur GIF/JPEG-Grafiken geladen werden!\n";
+        std::cerr << UnknownImageFormatMessage << '\n';
         return ExitFailure;
     }
     std::string error;

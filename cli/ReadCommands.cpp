@@ -154,11 +154,11 @@ void WriteBytes(const QByteArray& bytes) {
 } // namespace
 
 int RunListCommand(const TCommandArguments& arguments) {
-    TReadOptions options;
-    if (!ParseOptions(arguments, {}, {}, options) || options.Files.size() != 1) {
+    const std::optional<TReadOptions> options = ParseCommandLine(arguments, {}, {}, 1);
+    if (!options) {
         return UsageError("list", ListArguments);
     }
-    const std::string path = AbsoluteToolPath(options.Files.front());
+    const std::string path = AbsoluteToolPath(options->Files.front());
     std::vector<std::string> lines;
     try {
         lines = SplitLines(ReadTextFile(path).Text);

@@ -104,8 +104,6 @@ TCoordinatesGrid::TCoordinatesGrid(QWidget* parent) : QTableWidget(0, 2, parent)
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(18);
-    setColumnWidth(0, 90);
-    setColumnWidth(1, 50);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     // The current cell's editor is always open while the grid has the focus (see edit()).

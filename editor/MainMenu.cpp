@@ -10,7 +10,19 @@ namespace kvx {
 
 namespace {
 
-constexpr int ZoomTags[] = {25, 50, 100, 200, 300, 400};
+// The zoom items of the main menu; pumZoom has the same tags with plain percentages.
+constexpr struct {
+    QAction* TMainMenuActions::*Item;
+    int Tag;
+    const char* Caption;
+} ZoomItems[] = {
+    {&TMainMenuActions::mniZoom25, 25, "&25%"},    {&TMainMenuActions::mniZoom50, 50, "&50%"},
+    {&TMainMenuActions::mniZoom100, 100, "&100%"}, {&TMainMenuActions::mniZoom200, 200, "2&00%"},
+    {&TMainMenuActions::mniZoom300, 300, "&300%"}, {&TMainMenuActions::mniZoom400, 400, "&400%"}};
+
+QByteArray NumberedName(const char* prefix, int number) {
+    return QByteArray(prefix) + QByteArray::number(number);
+}
 
 QAction* AddItem(QMenu* menu, const QString& caption, const char* objectName,
                  const QKeySequence& shortcut = {}) {
@@ -101,12 +113,10 @@ void TMainMenuActions::BuildMainMenu(QMainWindow& window, QWidget& controlBar) {
     mnuView = bar->addMenu(QStringLiteral("&Ansicht"));
     mnuZoom = mnuView->addMenu(QStringLiteral("&Zoom"));
     grpZoomItems = NewRadioGroup(&window, QActionGroup::ExclusionPolicy::Exclusive);
-    mniZoom25 = AddRadioItem(mnuZoom, grpZoomItems, QStringLiteral("&25%"), "mniZoom25", 25);
-    mniZoom50 = AddRadioItem(mnuZoom, grpZoomItems, QStringLiteral("&50%"), "mniZoom50", 50);
-    mniZoom100 = AddRadioItem(mnuZoom, grpZoomItems, QStringLiteral("&100%"), "mniZoom100", 100);
-    mniZoom200 = AddRadioItem(mnuZoom, grpZoomItems, QStringLiteral("2&00%"), "mniZoom200", 200);
-    mniZoom300 = AddRadioItem(mnuZoom, grpZoomItems, QStringLiteral("&300%"), "mniZoom300", 300);
-    mniZoom400 = AddRadioItem(mnuZoom, grpZoomItems, QStringLiteral("&400%"), "mniZoom400", 400);
+    for (const auto& zoom : ZoomItems) {
+        this->*zoom.Item = AddRadioItem(mnuZoom, grpZoomItems, QString::fromLatin1(zoom.Caption),
+                                        NumberedName("mniZoom", zoom.Tag).constData(), zoom.Tag);
+    }
     mniZoom100->setChecked(true);
 
     mnuHelp = bar->addMenu(QStringLiteral("&Hilfe"));
@@ -119,11 +129,10 @@ void TMainMenuActions::BuildMainMenu(QMainWindow& window, QWidget& controlBar) {
     pumZoom = new QMenu(&window);
     pumZoom->setObjectName(QStringLiteral("pumZoom"));
     grpZoomPopup = NewRadioGroup(&window, QActionGroup::ExclusionPolicy::Exclusive);
-    for (const int tag : ZoomTags) {
-        const QString caption = QStringLiteral("%1%").arg(tag);
-        QAction* item = AddRadioItem(pumZoom, grpZoomPopup, caption, "", tag);
-        item->setObjectName(QStringLiteral("popZoom%1").arg(tag));
-        item->setChecked(tag == 100);
+    for (const auto& zoom : ZoomItems) {
+        QAction* item = AddRadioItem(pumZoom, grpZoomPopup, QStringLiteral("%1%").arg(zoom.Tag),
+                                     NumberedName("popZoom", zoom.Tag).constData(), zoom.Tag);
+        item->setChecked(zoom.Tag == 100);
     }
 
     ToolBar1 = new QToolBar(&controlBar);

@@ -66,12 +66,8 @@ void TToolController::mniNewRectangleClick(QAction* sender) {
 }
 
 void TToolController::tbtNewRectangleClick(QAction* sender) {
-    const int tool = ActionTag(sender);
-    if (tool < tlRectangle || tool > tlEdit) {
-        return;
-    }
-    FMain.CheckTool(tool);
-    ChooseTool(tool);
+    // Item and button of a tool carry the same tag and do the same.
+    mniNewRectangleClick(sender);
 }
 
 void TToolController::FinishPendingDrag(bool showPanel) {

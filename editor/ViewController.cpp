@@ -54,6 +54,12 @@ TViewController::TViewController(TfrmMain& main) : QObject(&main), FMain(main) {
     connect(FMain.scbVertical, &QScrollBar::valueChanged, this, [this] { scbVerticalChange(); });
     connect(FMain.pbxDisplay, &TDisplayView::Painting, this, [this] { pbxDisplayPaint(); });
     FMain.pbxDisplay->installEventFilter(this);
+    for (QActionGroup* group : {FMain.grpZoomItems, FMain.grpZoomPopup}) {
+        for (QAction* item : group->actions()) {
+            connect(item, &QAction::triggered, this, [this, item] { mniZoom100Click(item); });
+        }
+    }
+    connect(FMain.tbtZoom, &QToolButton::clicked, this, [this] { tbtZoomClick(); });
 }
 
 bool TViewController::eventFilter(QObject* watched, QEvent* event) {
@@ -99,25 +105,32 @@ void TViewController::AdjustView() {
     state.VisibleImageSize = QSize(horizontal.Visible, vertical.Visible);
 
     const struct {
-        QScrollBar* Bar;
+        bool Horizontal;
         TViewAxis Axis;
         int ImageLength;
-    } directions[] = {{FMain.scbHorizontal, horizontal, width},
-                      {FMain.scbVertical, vertical, height}};
+    } directions[] = {{true, horizontal, width}, {false, vertical, height}};
     for (const auto& direction : directions) {
+        QScrollBar* bar = ScrollBar(direction.Horizontal);
         if (!direction.Axis.Scrolls) {
-            direction.Bar->setValue(0); // runs the change handler when the position moves
-            direction.Bar->setEnabled(false);
+            bar->setValue(0); // runs the change handler when the position moves
+            bar->setEnabled(false);
             continue;
         }
-        ConfigureScrollingBar(*direction.Bar, direction.ImageLength, direction.Axis.Visible);
-        if (direction.Bar == FMain.scbHorizontal) {
-            scbHorizontalChange();
-        } else {
-            scbVerticalChange();
-        }
+        ConfigureScrollingBar(*bar, direction.ImageLength, direction.Axis.Visible);
+        ScrollBarChanged(direction.Horizontal);
     }
     FMain.pbxDisplay->update();
+}
+
+void TViewController::ResetView() {
+    FMain.pbxDisplay->resize(0, 0);
+    FMain.pbxDisplay->BackBuffer() = QImage();
+    // Every new map starts at the image's top-left corner.
+    for (QScrollBar* bar : {FMain.scbHorizontal, FMain.scbVertical}) {
+        const QSignalBlocker blocker(bar);
+        bar->setValue(0);
+        bar->setEnabled(false);
+    }
 }
 
 void TViewController::RenderView() {
@@ -133,13 +146,15 @@ void TViewController::ComposeView() {
     const TEditorState& state = FMain.State();
     QImage& work = document.WorkBitmap;
     const QImage& source = document.SourceBitmap;
-    if (work.size() != source.size() || work.format() != QImage::Format_RGB32 ||
-        work.bytesPerLine() != source.bytesPerLine()) {
+    if (work.size() != source.size() || work.format() != QImage::Format_RGB32) {
         work = NewRgb32Bitmap(source.width(), source.height());
+        if (work.isNull()) {
+            return; // no memory for it: the view keeps what it showed
+        }
     }
     // Both bitmaps have one layout, so the clean image is one block copy; QPainter would
     // split a large copy over its thread pool, which costs more than it saves here.
-    if (source.format() == QImage::Format_RGB32) {
+    if (source.format() == QImage::Format_RGB32 && source.bytesPerLine() == work.bytesPerLine()) {
         std::memcpy(work.bits(), source.constBits(),
                     static_cast<std::size_t>(source.sizeInBytes()));
     } else {
@@ -188,10 +203,17 @@ void TViewController::pbxDisplayPaint() {
     }
 }
 
-void TViewController::ScrollBarChanged(QScrollBar* bar, int imageLength, int page,
-                                       bool horizontal) {
+QScrollBar* TViewController::ScrollBar(bool horizontal) const {
+    return horizontal ? FMain.scbHorizontal : FMain.scbVertical;
+}
+
+void TViewController::ScrollBarChanged(bool horizontal) {
+    QScrollBar* bar = ScrollBar(horizontal);
+    const QSize image = FMain.Document().WorkBitmap.size();
+    const int imageLength = horizontal ? image.width() : image.height();
     // A bar whose direction now fits may still hold the page of an earlier image.
-    const int position = std::max(0, ClampScrollPosition(bar->value(), imageLength, page));
+    const int position =
+        std::max(0, ClampScrollPosition(bar->value(), imageLength, bar->pageStep()));
     if (position != bar->value()) {
         const QSignalBlocker blocker(bar);
         bar->setValue(position);
@@ -203,13 +225,11 @@ void TViewController::ScrollBarChanged(QScrollBar* bar, int imageLength, int pag
 }
 
 void TViewController::scbHorizontalChange() {
-    const QImage& work = FMain.Document().WorkBitmap;
-    ScrollBarChanged(FMain.scbHorizontal, work.width(), FMain.scbHorizontal->pageStep(), true);
+    ScrollBarChanged(true);
 }
 
 void TViewController::scbVerticalChange() {
-    const QImage& work = FMain.Document().WorkBitmap;
-    ScrollBarChanged(FMain.scbVertical, work.height(), FMain.scbVertical->pageStep(), false);
+    ScrollBarChanged(false);
 }
 
 void TViewController::ApplyZoom(int percent) {
@@ -227,10 +247,7 @@ void TViewController::mniZoom100Click(QAction* sender) {
 }
 
 void TViewController::tbtZoomClick() {
-    FMain.State().ZoomFactor = 1.0f;
-    AdjustView();
-    FMain.CheckZoom(100);
-    FMain.SetStatusText(2, QStringLiteral("Zoom: 100%"));
+    ApplyZoom(100);
 }
 
 } // namespace kvx

@@ -19,6 +19,8 @@ public:
     explicit TViewController(TfrmMain& main);
 
     void AdjustView();
+    // The no-map view: size 0 x 0, no picture, both bars disabled at their start.
+    void ResetView();
     // Composes the image and every area and shows them; only while a map is open.
     void RenderView();
     QPoint ViewToImage(QPoint viewPoint) const;
@@ -37,7 +39,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ScrollBarChanged(QScrollBar* bar, int imageLength, int page, bool horizontal);
+    QScrollBar* ScrollBar(bool horizontal) const;
+    // Brings the bar's position within the image and shows the image from there.
+    void ScrollBarChanged(bool horizontal);
     // Sets zoom to percent and shows it in the menus and the status bar.
     void ApplyZoom(int percent);
     void ComposeView();

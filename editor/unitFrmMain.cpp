@@ -15,8 +15,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScrollBar>
-#include <QShortcut>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -132,8 +130,7 @@ void TfrmMain::CreateComponents() {
         StatusPanels[i] = panel;
     }
 
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [] { Help().ShowContext(hcMainWindow); });
+    InstallHelpKey(*this, hcMainWindow);
 }
 
 void TfrmMain::ConnectHandlers() {
@@ -141,14 +138,6 @@ void TfrmMain::ConnectHandlers() {
     FTools = new TToolController(*this);
     FPanel = new TPanelController(*this);
     FAreaActions = new TAreaActions(*this);
-
-    for (QActionGroup* group : {grpZoomItems, grpZoomPopup}) {
-        for (QAction* item : group->actions()) {
-            connect(item, &QAction::triggered, this,
-                    [this, item] { FView->mniZoom100Click(item); });
-        }
-    }
-    connect(tbtZoom, &QToolButton::clicked, this, [this] { FView->tbtZoomClick(); });
     connect(trvOverview, &TOverviewTree::NodeChanging, this, &TfrmMain::trvOverviewChanging);
     connect(trvOverview, &TOverviewTree::NodeChanged, this, &TfrmMain::trvOverviewChange);
 }
@@ -241,22 +230,9 @@ void TfrmMain::ResetEditor() {
     FState.ViewOrigin = QPoint(0, 0);
     FState.VisibleImageSize = QSize(0, 0);
 
-    SetMenuEnabled(mnuImageMap, false);
-    SetMenuEnabled(mnuView, false);
-    mniSave->setEnabled(false);
-    mniSaveAs->setEnabled(false);
-
+    SetMapCommandsEnabled(false);
     CheckTool(0);
     CheckZoom(100);
-
-    for (QAction* button : {tbtSave, tbtPreview, tbtInsertNew, tbtInsertExisting,
-                            tbtCopyToClipboard, tbtMapProperties}) {
-        button->setEnabled(false);
-    }
-    for (int tool = tlRectangle; tool <= tlEdit; ++tool) {
-        ToolButton(tool)->setEnabled(false);
-    }
-    tbtZoom->setEnabled(false);
 
     trvOverview->RemoveAllNodes();
     trvOverview->setEnabled(false);
@@ -266,35 +242,14 @@ void TfrmMain::ResetEditor() {
     }
     FState.Modified = false;
     FDocument.Release();
-
-    pbxDisplay->resize(0, 0);
-    pbxDisplay->BackBuffer() = QImage();
-    // Every new map starts at the image's top-left corner.
-    for (QScrollBar* bar : {scbHorizontal, scbVertical}) {
-        const QSignalBlocker blocker(bar);
-        bar->setValue(0);
-        bar->setEnabled(false);
-    }
+    FView->ResetView();
     DisableAreaPanel();
 }
 
 void TfrmMain::SetUpEditorForMap() {
     const TUpdatingControlsGuard guard(FState);
-    SetMenuEnabled(mnuImageMap, true);
-    SetMenuEnabled(mnuView, true);
-    mniSave->setEnabled(true);
-    mniSaveAs->setEnabled(true);
-    mniEditArea->setChecked(true);
-
-    for (QAction* button : {tbtSave, tbtMapProperties, tbtPreview, tbtInsertNew, tbtInsertExisting,
-                            tbtCopyToClipboard}) {
-        button->setEnabled(true);
-    }
-    for (int tool = tlRectangle; tool <= tlEdit; ++tool) {
-        ToolButton(tool)->setEnabled(true);
-    }
-    tbtZoom->setEnabled(true);
-    tbtEditArea->setChecked(true);
+    SetMapCommandsEnabled(true);
+    CheckTool(tlEdit);
     trvOverview->setEnabled(true);
 
     FState.ActiveTool = tlEdit;
@@ -303,6 +258,19 @@ void TfrmMain::SetUpEditorForMap() {
     setWindowTitle(QStringLiteral("Korvane 2 [%1]").arg(name));
     trvOverview->BuildMapNodes(name);
     ExpandOverview();
+}
+
+void TfrmMain::SetMapCommandsEnabled(bool enabled) {
+    SetMenuEnabled(mnuImageMap, enabled);
+    SetMenuEnabled(mnuView, enabled);
+    for (QAction* command : {mniSave, mniSaveAs, tbtSave, tbtPreview, tbtInsertNew,
+                             tbtInsertExisting, tbtCopyToClipboard, tbtMapProperties}) {
+        command->setEnabled(enabled);
+    }
+    for (int tool = tlRectangle; tool <= tlEdit; ++tool) {
+        ToolButton(tool)->setEnabled(enabled);
+    }
+    tbtZoom->setEnabled(enabled);
 }
 
 void TfrmMain::AddAreaTreeNode() {

@@ -122,6 +122,8 @@ private:
     void ConnectHandlers();
     void FormCreate();
     void FormResize();
+    // The commands that need a map: both map menus, saving and the tool bar's map buttons.
+    void SetMapCommandsEnabled(bool enabled);
     void trvOverviewChanging(QTreeWidgetItem* node);
     void trvOverviewChange(QTreeWidgetItem* node);
 

@@ -5,9 +5,8 @@
 #include "platform/FileError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // Files next to the project name the fuzz image, so the loaders get as far as the areas.
-    (void)kvx::FuzzImage();
     const std::string path = kvx::WriteFuzzFile("karte.kvx", data, size);
+    // The chooser answers with the fuzz image, so the loaders get as far as the areas.
     kvx::TFuzzReaderHost host(kvx::FuzzImage());
     try {
         kvx::OpenProjectFile(path, host);

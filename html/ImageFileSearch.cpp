@@ -13,12 +13,16 @@ std::optional<std::string> FindImageFile(std::string_view storedPath) {
     }
     // An absolute path keeps the map usable when it is saved and opened from elsewhere.
     const QString native = QString::fromStdString(ToNativeSeparators(storedPath));
-    const std::string absolute = QDir::current().absoluteFilePath(native).toStdString();
-    std::optional<std::string> found = FindFileIgnoringCase(absolute);
-    if (found && !IsExistingFile(*found)) {
-        return std::nullopt;
+    return FindFileIgnoringCase(QDir::current().absoluteFilePath(native).toStdString());
+}
+
+std::optional<std::string> FindFirstImageFile(std::initializer_list<std::string> storedPaths) {
+    for (const std::string& storedPath : storedPaths) {
+        if (std::optional<std::string> found = FindImageFile(storedPath)) {
+            return found;
+        }
     }
-    return found;
+    return std::nullopt;
 }
 
 } // namespace kvx

@@ -2,6 +2,7 @@
 // Finding the image file a stored path names. Paths in HTML pages and project files may come
 // from Windows ("\" separators, drives, other letter case than the file on disk).
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,5 +14,8 @@ namespace kvx {
 // absolute path with the file's real spelling; std::nullopt when no file (folders do not
 // count) is there.
 std::optional<std::string> FindImageFile(std::string_view storedPath);
+
+// The file of the first of storedPaths that FindImageFile finds, tried in the given order.
+std::optional<std::string> FindFirstImageFile(std::initializer_list<std::string> storedPaths);
 
 } // namespace kvx

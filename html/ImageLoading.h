@@ -10,6 +10,11 @@ namespace kvx {
 
 struct TMapDocument;
 
+// What the user is told when LoadImage gives False for a new map (the editor's New command,
+// kvxtool decode).
+inline constexpr const char* UnknownImageFormatMessage =
+    "Unbekanntes Bildformat! Es können nur GIF/JPEG-Grafiken geladen werden!";
+
 // Loads imageFile. True: SourceBitmap holds the image (Format_RGB32) and WorkBitmap is a new
 // bitmap of its size. False: nothing was loaded and both bitmaps keep their previous picture
 // (WorkBitmap holds a clean copy of SourceBitmap). Never throws, never shows anything.

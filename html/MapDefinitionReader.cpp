@@ -3,7 +3,7 @@
 #include "model/Int32Arithmetic.h"
 
 #include "html/ImageFileSearch.h"
-#include "html/ImageLoading.h"
+#include "html/MapCreation.h"
 #include "html/MapReaderHost.h"
 #include "html/MapTextScanner.h"
 #include "html/ProjectFile.h"
@@ -12,9 +12,7 @@
 #include "platform/FilePaths.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
-#include <stdexcept>
 
 namespace kvx {
 
@@ -107,10 +105,9 @@ std::optional<std::string> LocateImage(const std::string& source, const std::str
     const std::string path = SlashesToBackslashes(source);
     const std::string folder = FolderPart(sourceFile);
     const std::string fileName = FileNamePart(path);
-    for (const std::string& candidate : {path, folder + fileName, folder + path}) {
-        if (std::optional<std::string> found = FindImageFile(candidate)) {
-            return found;
-        }
+    if (std::optional<std::string> found =
+            FindFirstImageFile({path, folder + fileName, folder + path})) {
+        return found;
     }
     host.ShowMessage(TMessageKind::Warning, ReaderMessages::ImageNotFound,
                      ReaderMessages::ReaderHelpContext);
@@ -222,18 +219,8 @@ void ReadChosenMap(std::string_view text, const std::string& sourceFile, TMapRea
         return;
     }
 
-    TMapDocument& document = host.Document();
-    document.CurrentMap = std::make_unique<TImageMap>();
-    TImageMap& current = *document.CurrentMap;
-    current.Name = map.Name;
-    current.ImageFile = *imageFile;
-    if (IsProjectFilePath(sourceFile)) {
-        current.ProjectFile = sourceFile;
-    }
-    if (!LoadImage(current.ImageFile, document)) {
-        throw std::runtime_error("image not loaded: " + current.ImageFile);
-    }
-    host.SetUpEditorForMap();
+    const std::string projectFile = IsProjectFilePath(sourceFile) ? sourceFile : std::string();
+    TImageMap& current = CreateMapOnImage(host, map.Name, *imageFile, projectFile);
     RebuildAreas(map.Text.In(text), current, host);
     host.ExpandOverview();
     host.AdjustView();

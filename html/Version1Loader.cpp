@@ -3,7 +3,7 @@
 #include "model/Int32Arithmetic.h"
 
 #include "html/ImageFileSearch.h"
-#include "html/ImageLoading.h"
+#include "html/MapCreation.h"
 #include "html/MapDefinitionReader.h"
 #include "html/MapReaderHost.h"
 #include "html/ReaderMessages.h"
@@ -12,9 +12,7 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
-#include <stdexcept>
 
 namespace kvx {
 
@@ -146,10 +144,7 @@ std::optional<std::string> LocateImage(const std::string& imageFile, const std::
                                        TMapReaderHost& host) {
     const std::string folder = FolderPart(projectPath);
     const std::string fileName = FileNamePart(imageFile);
-    if (std::optional<std::string> found = FindImageFile(imageFile)) {
-        return found;
-    }
-    if (std::optional<std::string> found = FindImageFile(folder + fileName)) {
+    if (std::optional<std::string> found = FindFirstImageFile({imageFile, folder + fileName})) {
         return found;
     }
     host.ShowMessage(TMessageKind::Warning, ReaderMessages::ImageNotFound, 0);
@@ -163,16 +158,7 @@ void LoadMap(const std::string& header, const std::string& body, const std::stri
     if (!imageFile) {
         return;
     }
-    TMapDocument& document = host.Document();
-    document.CurrentMap = std::make_unique<TImageMap>();
-    TImageMap& map = *document.CurrentMap;
-    map.Name = fields.MapName;
-    map.ImageFile = *imageFile;
-    map.ProjectFile = projectPath;
-    if (!LoadImage(map.ImageFile, document)) {
-        throw std::runtime_error("image not loaded: " + map.ImageFile);
-    }
-    host.SetUpEditorForMap();
+    TImageMap& map = CreateMapOnImage(host, fields.MapName, *imageFile, projectPath);
     std::size_t lineStart = 0;
     for (std::size_t i = 0; i < body.size(); ++i) {
         if (body[i] == '\r') {

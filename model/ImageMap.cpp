@@ -3,14 +3,18 @@
 #include "model/CircleLinkArea.h"
 #include "model/HtmlEntities.h"
 #include "model/IntegerText.h"
+#include "model/PathParts.h"
 #include "model/PolygonLinkArea.h"
 #include "model/RectangleLinkArea.h"
 
 #include <algorithm>
 #include <stdexcept>
-#include <string_view>
 
 namespace kvx {
+
+std::string PreviewImageName(const std::string& imageFile) {
+    return "kvx2temp" + LowerAscii(ExtensionOf(imageFile));
+}
 
 namespace {
 
@@ -25,27 +29,6 @@ std::unique_ptr<TLinkArea> CreateArea(std::uint8_t kind, int x, int y, std::stri
     default:
         throw std::invalid_argument("unknown link area kind " + IntToStr(kind));
     }
-}
-
-// What follows the last "/" or "\"; a drive "X:" at the start is dropped as well, so that
-// paths written on Windows give their file name too.
-std::string_view FileNamePart(std::string_view path) {
-    const std::size_t separator = path.find_last_of("/\\");
-    if (separator != std::string_view::npos) {
-        return path.substr(separator + 1);
-    }
-    if (path.size() >= 2 && path[1] == ':' &&
-        ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'))) {
-        return path.substr(2);
-    }
-    return path;
-}
-
-// From the last dot of the file name part on, dot included; empty without a dot.
-std::string_view ExtensionPart(std::string_view path) {
-    const std::string_view name = FileNamePart(path);
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string_view::npos ? std::string_view() : name.substr(dot);
 }
 
 } // namespace
@@ -170,7 +153,7 @@ void TImageMap::GetHtml(int width, int height, bool editorAttributes, bool previ
 
     std::string source;
     if (preview) {
-        source = "kvx2temp" + LowerAscii(ExtensionPart(ImageFile));
+        source = PreviewImageName(ImageFile);
     } else if (editorAttributes) {
         source = LowerAscii(ImageFile);
     } else {

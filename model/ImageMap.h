@@ -16,6 +16,10 @@ struct TLinkAreaEntry {
     std::unique_ptr<TLinkArea> Area;
 };
 
+// The name under which the preview copies the image beside its page, and by which the
+// preview variant of the definition refers to it: "kvx2temp" with the lower-cased extension.
+std::string PreviewImageName(const std::string& imageFile);
+
 class TImageMap {
 public:
     TImageMap() = default;

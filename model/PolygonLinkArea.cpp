@@ -31,19 +31,17 @@ bool TPolygonLinkArea::Contains(int x, int y) const {
     for (std::size_t i = 0; i < n; ++i) {
         const TPolygonPoint& p = FPoints[i];
         const TPolygonPoint& q = FPoints[(i + 1) % n];
+        // Only edges whose x range holds x strictly count; vertical edges never do.
+        const bool rightward = q.X > p.X;
+        const bool spans = rightward ? p.X < x && x < q.X : q.X < x && x < p.X;
+        if (!spans) {
+            continue;
+        }
         // Slopes as seen from p: of the edge (m) and of the tested point (s).
-        if (q.X > p.X && p.X < x && x < q.X) {
-            const float m = SingleQuotient(Distance(p.Y, q.Y), Distance(p.X, q.X));
-            const float s = SingleQuotient(Distance(p.Y, y), Distance(p.X, x));
-            if (s < m) {
-                ++count;
-            }
-        } else if (q.X < p.X && q.X < x && x < p.X) {
-            const float m = SingleQuotient(Distance(p.Y, q.Y), Distance(p.X, q.X));
-            const float s = SingleQuotient(Distance(p.Y, y), Distance(p.X, x));
-            if (s >= m) {
-                ++count;
-            }
+        const float m = SingleQuotient(Distance(p.Y, q.Y), Distance(p.X, q.X));
+        const float s = SingleQuotient(Distance(p.Y, y), Distance(p.X, x));
+        if (rightward ? s < m : s >= m) {
+            ++count;
         }
     }
     return count % 2 == 1;

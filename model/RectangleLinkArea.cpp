@@ -3,7 +3,6 @@
 #include "model/Int32Arithmetic.h"
 #include "model/IntegerText.h"
 
-#include <array>
 #include <utility>
 
 namespace kvx {
@@ -62,6 +61,16 @@ TRectangleLinkArea::THandlePoint TRectangleLinkArea::HandlePoint(int code) const
     default:
         return {X1, Y1};
     }
+}
+
+int TRectangleLinkArea::HandleAt(int x, int y, const std::array<int, 8>& order) const {
+    for (const int code : order) {
+        const THandlePoint handle = HandlePoint(code);
+        if (IsOnHandle(x, y, handle.X, handle.Y)) {
+            return code;
+        }
+    }
+    return 0;
 }
 
 bool TRectangleLinkArea::Contains(std::int64_t x, std::int64_t y) const {
@@ -162,28 +171,16 @@ void TRectangleLinkArea::Move(int oldX, int oldY, int newX, int newY, std::strin
 }
 
 TCursor TRectangleLinkArea::CursorAt(int x, int y) const {
-    for (const int code : CursorOrder) {
-        const THandlePoint handle = HandlePoint(code);
-        if (IsOnHandle(x, y, handle.X, handle.Y)) {
-            return CursorOfHandle(code);
-        }
+    if (const int code = HandleAt(x, y, CursorOrder); code != 0) {
+        return CursorOfHandle(code);
     }
     return Contains(x, y) ? crHandPoint : crCross;
 }
 
 THitResult TRectangleLinkArea::HitTest(int x, int y, std::string& status) {
-    ActiveHandle = -1;
-    for (const int code : HitOrder) {
-        const THandlePoint handle = HandlePoint(code);
-        if (IsOnHandle(x, y, handle.X, handle.Y)) {
-            ActiveHandle = code;
-            break;
-        }
-    }
-    if (ActiveHandle == -1 && Contains(x, y)) {
-        ActiveHandle = 0;
-    }
-    if (ActiveHandle == -1) {
+    ActiveHandle = HandleAt(x, y, HitOrder);
+    if (ActiveHandle == 0 && !Contains(x, y)) {
+        ActiveHandle = -1;
         return hrNone;
     }
     status = CornersText("ALT: ");

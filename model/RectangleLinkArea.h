@@ -3,6 +3,7 @@
 
 #include "model/LinkArea.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -13,7 +14,7 @@ public:
     // A 1 x 1 rectangle at (x, y), still being edited; status names the first corner.
     TRectangleLinkArea(int x, int y, std::string& status);
 
-    // Result of the last HitTest: -1 nothing, 0 body, 1 to 8 a handle (see HandleAt).
+    // Result of the last HitTest: -1 nothing, 0 body, 1 to 8 a handle (see HandlePoint).
     std::int32_t ActiveHandle = 0;
     // Edges; X1 <= X2 and Y1 <= Y2 except while Editing.
     std::int32_t X1 = 0;
@@ -38,6 +39,8 @@ private:
     };
     // Where handle code (1 to 8) sits.
     THandlePoint HandlePoint(int code) const;
+    // The first handle in order within reach of (x, y), or 0 when there is none.
+    int HandleAt(int x, int y, const std::array<int, 8>& order) const;
     bool Contains(std::int64_t x, std::int64_t y) const;
     // Swaps the edges where the first is greater.
     void Normalize();

@@ -1,19 +1,14 @@
 #pragma once
 // Paths as the program's files hold them: "/" native, "\" and a drive "X:" from Windows too.
 
+#include "model/PathParts.h" // FileNamePart, FolderPart and ExtensionOf come with it
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace kvx {
 
-// What follows the last "/" or "\" (a leading drive "X:" dropped too).
-std::string FileNamePart(std::string_view path);
-// Everything before FileNamePart: up to and including the last "/" or "\", or a drive "X:"
-// alone; "" when there is neither. FolderPart + FileNamePart is the path again.
-std::string FolderPart(std::string_view path);
-// From the last "." of the file-name part on, dot included; "" when there is none.
-std::string ExtensionOf(std::string_view path);
 // "\" turned into "/".
 std::string ToNativeSeparators(std::string_view path);
 // True for an existing regular file (folders do not count).

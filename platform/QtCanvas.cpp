@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace kvx {
 
@@ -116,7 +117,7 @@ void TQtCanvas::ApplyPen() {
         return;
     }
     FPenQColor = ColorFromCode(FPenColor);
-    // Width 0 is the thinnest pen, as on Windows.
+    // Width 0 is the thinnest pen.
     const int width = std::max(FPenWidth, 1);
     FLinePen = QPen(FPenQColor, width, FPenStyle == TPenStyle::psDot ? Qt::DotLine : Qt::SolidLine,
                     Qt::FlatCap, Qt::MiterJoin);
@@ -183,18 +184,24 @@ void TQtCanvas::DrawRun(TAxis axis, std::int64_t fixed, std::int64_t start, int 
     }
 }
 
+std::optional<TQtCanvas::TBox> TQtCanvas::DrawableBox(int x1, int y1, int x2, int y2) const {
+    const TBox box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    // An empty box draws nothing; an inside-out one is drawn normalised.
+    if (!FPainter.isActive() || box.Left == box.Right || box.Top == box.Bottom || box.Right <= 0 ||
+        box.Bottom <= 0 || box.Left >= FWidth || box.Top >= FHeight) {
+        return std::nullopt;
+    }
+    return box;
+}
+
 void TQtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    const std::int64_t left = std::min(x1, x2);
-    const std::int64_t right = std::max(x1, x2);
-    const std::int64_t top = std::min(y1, y2);
-    const std::int64_t bottom = std::max(y1, y2);
-    // An empty box draws nothing, as on Windows; an inside-out one is drawn normalised.
-    if (!FPainter.isActive() || left == right || top == bottom || right <= 0 || bottom <= 0 ||
-        left >= FWidth || top >= FHeight) {
+    const std::optional<TBox> box = DrawableBox(x1, y1, x2, y2);
+    if (!box) {
         return;
     }
     ApplyPen();
     ApplyBrush();
+    const auto [left, top, right, bottom] = *box;
     const std::int64_t width = right - left;
     const std::int64_t height = bottom - top;
     // The filling covers the inside only, so that with the not mode no pixel is inverted twice.
@@ -205,7 +212,7 @@ void TQtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
         }
     }
     if (FPenWidth > 1) {
-        DrawWideRectangle(left, top, right, bottom);
+        DrawWideRectangle(*box);
         return;
     }
     // Clockwise from the top-left corner, each pixel once.
@@ -219,16 +226,15 @@ void TQtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     }
 }
 
-void TQtCanvas::DrawWideRectangle(std::int64_t left, std::int64_t top, std::int64_t right,
-                                  std::int64_t bottom) {
+void TQtCanvas::DrawWideRectangle(const TBox& box) {
     // Edges far outside stay outside when moved to just beyond the pen's reach.
     const std::int64_t margin = FPenWidth + 2;
     const auto clampX = [&](std::int64_t x) { return std::clamp(x, -margin, FWidth + margin); };
     const auto clampY = [&](std::int64_t y) { return std::clamp(y, -margin, FHeight + margin); };
-    const auto l = static_cast<int>(clampX(left));
-    const auto t = static_cast<int>(clampY(top));
-    const auto r = static_cast<int>(clampX(right));
-    const auto b = static_cast<int>(clampY(bottom));
+    const auto l = static_cast<int>(clampX(box.Left));
+    const auto t = static_cast<int>(clampY(box.Top));
+    const auto r = static_cast<int>(clampX(box.Right));
+    const auto b = static_cast<int>(clampY(box.Bottom));
     UsePen(FLinePen);
     FPainter.setBrush(Qt::NoBrush);
     FPainter.drawRect(QRect(l, t, r - l - 1, b - t - 1));
@@ -236,16 +242,13 @@ void TQtCanvas::DrawWideRectangle(std::int64_t left, std::int64_t top, std::int6
 }
 
 void TQtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-    const std::int64_t left = std::min(x1, x2);
-    const std::int64_t right = std::max(x1, x2);
-    const std::int64_t top = std::min(y1, y2);
-    const std::int64_t bottom = std::max(y1, y2);
-    if (!FPainter.isActive() || left == right || top == bottom || right <= 0 || bottom <= 0 ||
-        left >= FWidth || top >= FHeight) {
+    const std::optional<TBox> box = DrawableBox(x1, y1, x2, y2);
+    if (!box) {
         return;
     }
     ApplyPen();
     ApplyBrush();
+    const auto [left, top, right, bottom] = *box;
     const std::int64_t width = right - left;
     const std::int64_t height = bottom - top;
     if (width == 1 || height == 1) {

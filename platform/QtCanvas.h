@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QPen>
 
-#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace kvx {
 
@@ -43,6 +43,18 @@ public:
 private:
     enum class TAxis { Horizontal, Vertical };
 
+    // [Left, Right) x [Top, Bottom), sides in order.
+    struct TBox {
+        std::int64_t Left;
+        std::int64_t Top;
+        std::int64_t Right;
+        std::int64_t Bottom;
+    };
+
+    // The box of a Rectangle or Ellipse call, normalised; nothing when no pixel of it can be
+    // drawn (empty box, no part within the image, no image).
+    std::optional<TBox> DrawableBox(int x1, int y1, int x2, int y2) const;
+
     void ApplyPen();
     void ApplyBrush();
     void UsePen(const QPen& pen);
@@ -53,8 +65,7 @@ private:
     void DrawSegment(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
     void DrawLargeEllipse(const QRectF& bounds);
     // Rectangle for pen widths above 1, left to QPainter.
-    void DrawWideRectangle(std::int64_t left, std::int64_t top, std::int64_t right,
-                           std::int64_t bottom);
+    void DrawWideRectangle(const TBox& box);
 
     QPainter FPainter;
     int FWidth = 0;

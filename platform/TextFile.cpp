@@ -276,21 +276,15 @@ void WriteFileSafely(const std::string& path, const QByteArray& bytes) {
     }
     QSaveFile file(QString::fromStdString(path));
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that every failure (disk full, file size limit) shows in write() below:
+    // Qt 6.4's commit() misses a failed flush of a write buffer and would put the cut-off
+    // file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         ThrowSaveFileError(file);
     }
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         ThrowSaveFileError(file); // the unfinished temporary file is removed with file
-    }
-    errno = 0;
-    // Qt 6.4's commit() misses a failed flush of the write buffer (disk full, file size limit)
-    // and would put the cut-off file in place of the old one.
-    if (!file.flush()) {
-        const int code = errno;
-        file.cancelWriting();
-        errno = code;
-        ThrowSaveFileError(file);
     }
     errno = 0;
     if (!file.commit()) {

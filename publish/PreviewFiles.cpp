@@ -1,8 +1,8 @@
 #include "publish/PreviewFiles.h"
 
+#include "model/ImageMap.h"
 #include "platform/FilePaths.h"
 #include "platform/TextFile.h"
-#include "publish/AsciiCase.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,12 +13,8 @@ TPreviewFiles::TPreviewFiles(const QString& temporaryFolder, TPageWriter writePa
     : FFolder(QDir(temporaryFolder).filePath(QStringLiteral("korvane2-preview-XXXXXX"))),
       FWritePage(writePage ? std::move(writePage) : TPageWriter(&WriteFileSafely)) {}
 
-TPreviewFiles::~TPreviewFiles() {
-    RemoveFiles();
-}
-
 QString TPreviewFiles::ImageCopyName(const std::string& imageFile) {
-    return QStringLiteral("kvx2temp") + LowerAscii(QString::fromStdString(ExtensionOf(imageFile)));
+    return QString::fromStdString(PreviewImageName(imageFile));
 }
 
 bool TPreviewFiles::CopyImage(const std::string& imageFile) {
@@ -30,32 +26,14 @@ bool TPreviewFiles::CopyImage(const std::string& imageFile) {
     if (!source) {
         return false;
     }
-    const QString target = QDir(FolderPath()).filePath(ImageCopyName(imageFile));
-    if (!QFile::copy(QString::fromStdString(*source), target)) {
-        return false;
-    }
-    FImageCopyPath = target;
-    return true;
+    return QFile::copy(QString::fromStdString(*source),
+                       QDir(FolderPath()).filePath(ImageCopyName(imageFile)));
 }
 
 QString TPreviewFiles::WritePage(const QString& pageText) {
     const QString path = QDir(FolderPath()).filePath(PageName());
-    FPagePath = path;
     FWritePage(path.toStdString(), QByteArray("\xEF\xBB\xBF") + pageText.toUtf8());
     return path;
-}
-
-void TPreviewFiles::RemoveFiles() {
-    if (!FPagePath.isEmpty()) {
-        QFile::remove(FPagePath);
-    }
-    if (!FImageCopyPath.isEmpty() && QFile::exists(FImageCopyPath)) {
-        // A copy that kept a read-only image's permissions is made deletable first.
-        QFile::setPermissions(FImageCopyPath, QFile::permissions(FImageCopyPath) |
-                                                  QFile::WriteOwner | QFile::WriteUser);
-        QFile::remove(FImageCopyPath);
-    }
-    // QTemporaryDir removes the folder with anything still in it when it goes.
 }
 
 } // namespace kvx

@@ -17,9 +17,6 @@ public:
     using TPageWriter = std::function<void(const std::string& path, const QByteArray& bytes)>;
 
     explicit TPreviewFiles(const QString& temporaryFolder, TPageWriter writePage = {});
-    TPreviewFiles(const TPreviewFiles&) = delete;
-    TPreviewFiles& operator=(const TPreviewFiles&) = delete;
-    ~TPreviewFiles();
 
     // False when no folder could be made; nothing else works then.
     bool IsValid() const { return FFolder.isValid(); }
@@ -38,12 +35,8 @@ public:
     static QString PageName() { return QStringLiteral("kvx2temp.htm"); }
 
 private:
-    void RemoveFiles();
-
     QTemporaryDir FFolder;
     TPageWriter FWritePage;
-    QString FImageCopyPath;
-    QString FPagePath;
 };
 
 } // namespace kvx

@@ -3,7 +3,6 @@
 #include "platform/widgets/HelpSystem.h"
 
 #include <QDialog>
-#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -15,10 +14,7 @@ void SetUpToolWindow(QDialog& window, int helpContext) {
     window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     window.setSizeGripEnabled(true);
     window.resize(640, 400);
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &window);
-    help->setContext(Qt::WindowShortcut);
-    QObject::connect(help, &QShortcut::activated, &window,
-                     [helpContext] { Help().ShowContext(helpContext); });
+    InstallHelpKey(window, helpContext);
 }
 
 QToolButton* AddToolButton(QToolBar& toolBar, const QString& caption, const QString& objectName) {

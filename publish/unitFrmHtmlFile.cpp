@@ -1,11 +1,11 @@
 #include "publish/unitFrmHtmlFile.h"
 
+#include "model/IntegerText.h"
 #include "platform/FileError.h"
 #include "platform/FilePaths.h"
 #include "platform/TextFile.h"
 #include "platform/widgets/DialogService.h"
 #include "platform/widgets/HelpSystem.h"
-#include "publish/AsciiCase.h"
 #include "publish/ToolWindowLook.h"
 
 #include <QFontDatabase>
@@ -169,7 +169,7 @@ bool TfrmHtmlFile::WriteFile() {
                           TMsgButtons::Ok, hcHtmlFile);
         return false;
     }
-    setWindowTitle(LowerAscii(FilePath));
+    setWindowTitle(QString::fromStdString(LowerAscii(FilePath.toStdString())));
     Changed = false;
     return true;
 }

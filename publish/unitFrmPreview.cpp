@@ -12,19 +12,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineView>
-#include <unistd.h>
 
 namespace kvx {
 
 namespace {
-
-// Chromium refuses to start as root with its sandbox on, and the sandbox cannot protect a root
-// process anyway. Must happen before the first browser view starts the web engine.
-void AllowBrowserAsRoot() {
-    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    }
-}
 
 // A page filled by one widget that follows its size.
 QWidget* NewTabPage(QWidget* content, const QString& objectName) {
@@ -58,7 +49,6 @@ TFrmPreview::TFrmPreview(QWidget* parent) : QDialog(parent) {
     rtfSourceCode->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     rtfSourceCode->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     rtfSourceCode->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    AllowBrowserAsRoot();
     WebBrowser = new QWebEngineView;
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
     WebBrowser->setPage(new TPreviewPage(WebBrowser));
@@ -79,7 +69,6 @@ TFrmPreview::TFrmPreview(QWidget* parent) : QDialog(parent) {
 }
 
 void TFrmPreview::ShowSourceCode(const QString& text) {
-    rtfSourceCode->clear();
     rtfSourceCode->setPlainText(text);
 }
 

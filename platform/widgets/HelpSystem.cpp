@@ -2,6 +2,9 @@
 
 #include "platform/widgets/QtHelpSystem.h"
 
+#include <QKeySequence>
+#include <QShortcut>
+#include <QWidget>
 #include <utility>
 
 namespace kvx {
@@ -25,6 +28,13 @@ THelpSystem& Help() {
 
 std::unique_ptr<THelpSystem> InstallHelpSystem(std::unique_ptr<THelpSystem> help) {
     return std::exchange(InstalledHelp(), std::move(help));
+}
+
+void InstallHelpKey(QWidget& window, int helpContext) {
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    key->setContext(Qt::WindowShortcut);
+    QObject::connect(key, &QShortcut::activated, &window,
+                     [helpContext] { Help().ShowContext(helpContext); });
 }
 
 } // namespace kvx

@@ -5,6 +5,8 @@
 #include <QString>
 #include <memory>
 
+class QWidget;
+
 namespace kvx {
 
 class THelpSystem {
@@ -20,6 +22,9 @@ public:
 
 THelpSystem& Help();
 std::unique_ptr<THelpSystem> InstallHelpSystem(std::unique_ptr<THelpSystem> help);
+
+// F1 anywhere in the window (whichever child has the focus) shows the help context.
+void InstallHelpKey(QWidget& window, int helpContext);
 
 // Help context numbers of the windows.
 constexpr int hcHelpContents = 100;

@@ -19,15 +19,6 @@ protected:
         Main().SetModified(false);
     }
 
-    // Queues the dialog's answer: these fields and OK.
-    void AnswerFields(TScriptedDialogs& dialogs, const TMapPropsFields& fields) {
-        dialogs.AnswerExec([&, fields](QDialog& shown) {
-            MapProps->SetFields(fields);
-            MapProps->btnOk->click();
-            return shown.result();
-        });
-    }
-
     QSize ImageSize() { return Main().Document().SourceBitmap.size(); }
 
     QString OriginalImage;
@@ -63,7 +54,7 @@ TEST_F(CommandsMapProperties, TheDialogShowsTheMapAndOnlyTheNameChanges) {
 
 TEST_F(CommandsMapProperties, OkWithoutAChangeStillCountsAsAChange) {
     TScriptedDialogs dialogs;
-    AnswerFields(dialogs, {"karte", OriginalImage, "", "0"});
+    AnswerMapProps(dialogs, "karte", OriginalImage);
     Main().tbtMapProperties->trigger();
     EXPECT_TRUE(Main().Modified());
     EXPECT_EQ(Map().ImageFile, OriginalImage.toStdString());
@@ -96,7 +87,7 @@ TEST_F(CommandsMapProperties, AnotherImagePathLoadsTheImage) {
         CreateMap(QSize(60, 40));
         const QString image = WriteImage(c.FileName, c.Size);
         TScriptedDialogs dialogs;
-        AnswerFields(dialogs, {"karte", image, "", "0"});
+        AnswerMapProps(dialogs, "karte", image);
         Main().tbtMapProperties->trigger();
         EXPECT_EQ(Map().ImageFile, image.toStdString());
         EXPECT_EQ(ImageSize(), c.Size) << c.FileName.toStdString();
@@ -108,7 +99,7 @@ TEST_F(CommandsMapProperties, AnotherImagePathLoadsTheImage) {
 TEST_F(CommandsMapProperties, AnImageThatCannotBeLoadedIsNotTaken) {
     const QString broken = WriteFile(QStringLiteral("kaputt.png"), QByteArray("kein Bild"));
     TScriptedDialogs dialogs;
-    AnswerFields(dialogs, {"neu", broken, "", "0"});
+    AnswerMapProps(dialogs, "neu", broken);
     dialogs.AnswerMessage(TMsgResult::Ok);
     Main().tbtMapProperties->trigger();
 

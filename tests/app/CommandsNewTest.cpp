@@ -3,6 +3,7 @@
 #include "CommandsTestSupport.h"
 
 #include "app/MapCommands.h"
+#include "html/ImageLoading.h"
 
 #include <QPushButton>
 
@@ -106,7 +107,7 @@ TEST_F(CommandsNew, AnImageThatCannotBeLoadedLeavesNoMap) {
 
         ASSERT_EQ(dialogs.Questions().size(), 2u);
         const TRecordedQuestion& error = dialogs.Questions()[1];
-        EXPECT_EQ(error.Text, QString::fromUtf8(NewImageNotLoaded));
+        EXPECT_EQ(error.Text, QString::fromUtf8(UnknownImageFormatMessage));
         EXPECT_EQ(error.Kind, TMsgKind::Error);
         EXPECT_EQ(error.Buttons, TMsgButtons::Ok);
         EXPECT_FALSE(HasMap()) << image.toStdString();

@@ -8,17 +8,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <unistd.h>
-
 namespace kvx::test {
 
 void TCommandsTest::SetUp() {
     ASSERT_TRUE(Folder.isValid());
-    // The preview's web engine refuses to start as root with its sandbox on; the program
-    // switches it off the same way at start.
-    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    }
     FMain = std::make_unique<TfrmMain>();
     MapProps = std::make_unique<TfrmMapProps>();
     MapChoice = std::make_unique<TfrmMapChoice>();

@@ -74,9 +74,9 @@ QAbstractButton* ButtonWithText(QMessageBox& box, const QString& text) {
     return nullptr;
 }
 
-TEST(ToQtFilter, TurnsDesignFiltersIntoCaseInsensitiveQtFilters) {
+TEST(ToQtFilter, TurnsProgramFiltersIntoCaseInsensitiveQtFilters) {
     const struct {
-        QString design;
+        QString program;
         QString qt;
     } cases[] = {
         {"HTML-Dateien (*.htm)|*.HTM", "HTML-Dateien (*.htm) (*.htm *.HTM *.[hH][tT][mM])"},
@@ -90,7 +90,7 @@ TEST(ToQtFilter, TurnsDesignFiltersIntoCaseInsensitiveQtFilters) {
         {"", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ToQtFilter(c.design), c.qt) << c.design.toStdString();
+        EXPECT_EQ(ToQtFilter(c.program), c.qt) << c.program.toStdString();
     }
 }
 

@@ -4,8 +4,6 @@
 #include "support/RecordingHelpSystem.h"
 #include "support/ScriptedDialogService.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -52,10 +50,7 @@ TEST(MapChoiceDialog, OkChoosesTheSelectedMap) {
 TEST(MapChoiceDialog, CancelChoosesNothing) {
     TfrmMapChoice dialog;
     TScriptedDialogs dialogs;
-    dialogs.AnswerExec([&](QDialog& shown) {
-        dialog.btnCancel->click();
-        return shown.result();
-    });
+    dialogs.AnswerExecByClicking(*dialog.btnCancel);
     EXPECT_EQ(dialog.Choose({"a", "b"}), std::nullopt);
 }
 
@@ -106,8 +101,7 @@ TEST(MapChoiceDialog, HelpButtonAndF1ShowTheLoadingHelp) {
     TfrmMapChoice dialog;
     dialog.show();
     dialog.btnHelp->click();
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(dialog.lstMapChoice, &f1);
+    PressF1(dialog);
     EXPECT_EQ(help.Contexts(), (std::vector<int>{135, 135}));
 }
 

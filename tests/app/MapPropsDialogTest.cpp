@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -28,10 +27,7 @@ const QString ImageFilter =
 // Runs the dialog as the commands do, pressing OK once; true when it ended with OK.
 bool RunAndPressOk(TfrmMapProps& dialog) {
     TScriptedDialogs run;
-    run.AnswerExec([&](QDialog& shown) {
-        dialog.btnOk->click();
-        return shown.result();
-    });
+    run.AnswerExecByClicking(*dialog.btnOk);
     return Dialogs().Exec(dialog) == QDialog::Accepted;
 }
 
@@ -82,10 +78,7 @@ TEST(MapPropsDialog, NamesOutsideTheHtmlRuleNeedConfirmation) {
         TfrmMapProps dialog;
         dialog.SetFields({c.name, "/bilder/karte.gif", "", "0"});
         TScriptedDialogs dialogs;
-        dialogs.AnswerExec([&](QDialog& shown) {
-            dialog.btnOk->click();
-            return shown.result();
-        });
+        dialogs.AnswerExecByClicking(*dialog.btnOk);
         if (!c.conventional) {
             dialogs.AnswerMessage(TMsgResult::No);
         }
@@ -105,11 +98,7 @@ TEST(MapPropsDialog, YesKeepsAnUnconventionalNameAsTyped) {
     TfrmMapProps dialog;
     dialog.SetFields({"Karte 1", "/bilder/karte.gif", "Beschreibung", "2"});
     TScriptedDialogs dialogs;
-    dialogs.AnswerExec([&](QDialog& shown) {
-        dialog.btnOk->click();
-        return shown.result();
-    });
-    dialogs.AnswerMessage(TMsgResult::Yes);
+    dialogs.AnswerExecByClicking(*dialog.btnOk).AnswerMessage(TMsgResult::Yes);
     ASSERT_EQ(Dialogs().Exec(dialog), QDialog::Accepted);
     const TMapPropsFields fields = dialog.Fields();
     EXPECT_EQ(fields.name, "Karte 1");
@@ -122,10 +111,7 @@ TEST(MapPropsDialog, CancelEndsWithoutOk) {
     TfrmMapProps dialog;
     dialog.SetFields({"karte", "/bilder/karte.gif", "", "0"});
     TScriptedDialogs dialogs;
-    dialogs.AnswerExec([&](QDialog& shown) {
-        dialog.btnCancel->click();
-        return shown.result();
-    });
+    dialogs.AnswerExecByClicking(*dialog.btnCancel);
     EXPECT_EQ(Dialogs().Exec(dialog), QDialog::Rejected);
 }
 
@@ -205,8 +191,7 @@ TEST(MapPropsDialog, HelpButtonAndF1ShowTheDialogsHelp) {
     TfrmMapProps dialog;
     dialog.show();
     dialog.btnHelp->click();
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(dialog.inpName, &f1);
+    PressF1(dialog);
     EXPECT_EQ(help.Contexts(), (std::vector<int>{132, 132}));
     EXPECT_TRUE(dialog.isVisible());
 }

@@ -161,10 +161,7 @@ TEST_F(AreaActions, ChosenColourIsStoredWithoutContrastAndOffersItselfNextTime) 
 
 TEST_F(AreaActions, TickingContrastStoresColourZeroAndUntickingTheButtonFaceCode) {
     AddRectangle(10, 20, 110, 80);
-    TLinkAreaProperties props = SelectedProperties();
-    props.Contrast = false;
-    props.Color = 0x123456;
-    Map().SetSelectedProperties(props);
+    SetSelectedColor(0x123456);
     Main().ShowSelectedArea();
     ASSERT_FALSE(Main().Modified());
 

@@ -8,6 +8,14 @@
 
 namespace kvx {
 
+Strings Values(const TLinkAreaProperties& props) {
+    Strings values;
+    for (std::size_t i = 1; i < props.Coords.size(); i += 2) {
+        values.push_back(props.Coords[i]);
+    }
+    return values;
+}
+
 void TEditorTest::SetUp() {
     FMain = std::make_unique<TfrmMain>();
 }
@@ -72,6 +80,13 @@ TLinkAreaProperties TEditorTest::SelectedProperties() {
     TLinkAreaProperties props;
     Map().GetSelectedProperties(props);
     return props;
+}
+
+void TEditorTest::SetSelectedColor(TColor colour) {
+    TLinkAreaProperties props = SelectedProperties();
+    props.Contrast = false;
+    props.Color = colour;
+    Map().SetSelectedProperties(props);
 }
 
 namespace {

@@ -3,19 +3,22 @@
 // its controls as the user would cause them.
 
 #include "editor/unitFrmMain.h"
+#include "support/QtPrinters.h"
 
 #include <QColor>
 #include <QString>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
-
-// Failing checks show texts as texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include <string>
+#include <vector>
 
 namespace kvx {
+
+using Strings = std::vector<std::string>;
+
+// The value texts of props.Coords (label, value, label, value, ...).
+Strings Values(const TLinkAreaProperties& props);
 
 class TEditorTest : public ::testing::Test {
 protected:
@@ -40,6 +43,8 @@ protected:
     // points: x, y, x, y, ...
     void AddPolygon(const std::vector<int>& points);
     TLinkAreaProperties SelectedProperties();
+    // The selected area's outline in colour, without contrast drawing.
+    void SetSelectedColor(TColor colour);
 
     // Mouse events on the view, in view pixels.
     void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton);

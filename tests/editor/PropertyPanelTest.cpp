@@ -16,16 +16,6 @@
 namespace kvx {
 namespace {
 
-using Strings = std::vector<std::string>;
-
-Strings Values(const TLinkAreaProperties& props) {
-    Strings values;
-    for (std::size_t i = 1; i < props.Coords.size(); i += 2) {
-        values.push_back(props.Coords[i]);
-    }
-    return values;
-}
-
 TEST(CleanCoordinateValue, KeepsIntegersAndBringsTheRestToTheNearestValidValue) {
     const struct {
         const char* Text;

@@ -13,16 +13,6 @@
 namespace kvx {
 namespace {
 
-std::vector<std::string> Values(const TLinkAreaProperties& props) {
-    std::vector<std::string> values;
-    for (std::size_t i = 1; i < props.Coords.size(); i += 2) {
-        values.push_back(props.Coords[i]);
-    }
-    return values;
-}
-
-using Strings = std::vector<std::string>;
-
 class ToolMouse : public TEditorTest {
 protected:
     void SetUp() override {

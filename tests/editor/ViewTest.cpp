@@ -4,6 +4,7 @@
 #include "editor/DisplayView.h"
 #include "editor/ViewController.h"
 #include "editor/ViewMath.h"
+#include "html/ImageBitmap.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -57,7 +58,7 @@ TEST_F(TEditorTest, LargeImageAtQuarterZoomScrollsOnlyHorizontally) {
     EXPECT_TRUE(Main().scbHorizontal->isEnabled());
     EXPECT_EQ(State().VisibleImageSize, QSize(2400, 1201));
     EXPECT_EQ(Main().pbxDisplay->size(), QSize(600, 300));
-    // Design maximum 2400 with page 2400 is Qt's maximum 1.
+    // Qt's range leaves out the page: 2401 pixels with 2400 of them visible give 1.
     EXPECT_EQ(Main().scbHorizontal->pageStep(), 2400);
     EXPECT_EQ(Main().scbHorizontal->maximum(), 1);
     EXPECT_FALSE(Main().scbVertical->isEnabled());
@@ -175,10 +176,7 @@ TEST_F(TEditorTest, RenderShowsTheAreasOnTheImageWithoutTouchingTheSource) {
     OpenMap(100, 80, Qt::white);
     SetViewport(400, 400);
     AddRectangle(10, 10, 50, 40);
-    TLinkAreaProperties props = SelectedProperties();
-    props.Contrast = false;
-    props.Color = 0x0000FF; // red as 0x00BBGGRR
-    Map().SetSelectedProperties(props);
+    SetSelectedColor(0x0000FF); // red as 0x00BBGGRR
     Main().RenderView();
     ASSERT_EQ(Main().pbxDisplay->BackBuffer().size(), QSize(100, 80));
     // The selected rectangle's solid outline, away from its handles.
@@ -193,10 +191,7 @@ TEST_F(TEditorTest, RenderStretchesEachImagePixelAtDoubleZoom) {
     OpenMap(100, 80, Qt::white);
     SetViewport(400, 400);
     AddRectangle(10, 10, 50, 40);
-    TLinkAreaProperties props = SelectedProperties();
-    props.Contrast = false;
-    props.Color = 0x00FF00; // green
-    Map().SetSelectedProperties(props);
+    SetSelectedColor(0x00FF00); // green
     Main().mniZoom200->trigger();
     Main().RenderView();
     ASSERT_EQ(Main().pbxDisplay->BackBuffer().size(), QSize(200, 160));
@@ -213,13 +208,25 @@ TEST_F(TEditorTest, RenderCopiesFromTheScrolledOrigin) {
     OpenMap(1000, 100, Qt::white);
     SetViewport(300, 300);
     AddRectangle(500, 10, 600, 60);
-    TLinkAreaProperties props = SelectedProperties();
-    props.Contrast = false;
-    props.Color = 0xFF0000; // blue
-    Map().SetSelectedProperties(props);
+    SetSelectedColor(0xFF0000); // blue
     Main().scbHorizontal->setValue(450);
     EXPECT_EQ(ViewPixel(Main(), 70, 10), qRgb(0, 0, 255));
     EXPECT_EQ(ViewPixel(Main(), 60, 30), qRgb(255, 255, 255));
+}
+
+TEST_F(TEditorTest, RenderWithoutMemoryForTheWorkBitmapKeepsThePreviousPicture) {
+    OpenMap(100, 80, Qt::white);
+    SetViewport(400, 400);
+    Main().RenderView();
+    const QImage shown = Main().pbxDisplay->BackBuffer().copy();
+    Main().Document().WorkBitmap = QImage();
+    struct TLowLimit {
+        TLowLimit() { SetImagePixelLimit(100); }
+        ~TLowLimit() { SetImagePixelLimit(MaxImagePixels); }
+    } lowLimit;
+    Main().RenderView();
+    EXPECT_TRUE(Main().Document().WorkBitmap.isNull());
+    EXPECT_EQ(Main().pbxDisplay->BackBuffer(), shown);
 }
 
 } // namespace

@@ -73,20 +73,33 @@ TEST_F(TEditorTest, WithoutAMapOnlyFileAndHelpCommandsAreAvailable) {
     EXPECT_FALSE(Main().HasMap());
 }
 
-TEST_F(TEditorTest, ShortcutsOfADisabledMenuDoNothing) {
+struct TToolShortcutCase {
+    bool WithMap;
+    Qt::Key Key; // with Ctrl
+    std::uint8_t Tool;
+    QAction* TMainMenuActions::*Command;
+    bool Checked;
+};
+
+class ToolShortcut : public TEditorTest, public ::testing::WithParamInterface<TToolShortcutCase> {};
+
+// The shortcuts of a disabled menu do nothing; once a map is open they choose the tool.
+TEST_P(ToolShortcut, WorksOnlyWithAMap) {
+    const TToolShortcutCase& c = GetParam();
+    if (c.WithMap) {
+        OpenMap(200, 100);
+    }
     ShowAndActivate();
-    QTest::keyClick(&Main(), Qt::Key_1, Qt::ControlModifier);
-    EXPECT_EQ(State().ActiveTool, tlNone);
-    EXPECT_FALSE(Main().mniNewRectangle->isChecked());
+    QTest::keyClick(&Main(), c.Key, Qt::ControlModifier);
+    EXPECT_EQ(State().ActiveTool, c.Tool);
+    EXPECT_EQ((Main().*c.Command)->isChecked(), c.Checked);
 }
 
-TEST_F(TEditorTest, ShortcutsWorkOnceAMapIsOpen) {
-    OpenMap(200, 100);
-    ShowAndActivate();
-    QTest::keyClick(&Main(), Qt::Key_2, Qt::ControlModifier);
-    EXPECT_EQ(State().ActiveTool, tlCircle);
-    EXPECT_TRUE(Main().tbtNewCircle->isChecked());
-}
+INSTANTIATE_TEST_SUITE_P(
+    MapOrNone, ToolShortcut,
+    ::testing::Values(
+        TToolShortcutCase{false, Qt::Key_1, tlNone, &TMainMenuActions::mniNewRectangle, false},
+        TToolShortcutCase{true, Qt::Key_2, tlCircle, &TMainMenuActions::tbtNewCircle, true}));
 
 TEST_F(TEditorTest, SettingUpAMapEnablesItsCommandsWithTheEditTool) {
     OpenMap(200, 100);

@@ -245,24 +245,28 @@ private:
 };
 
 TEST(WriteFileSafely, AFailedWriteLeavesTheOldFileIntact) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string path = Path(dir, "karte.kvx");
-    const QByteArray old = "old project\r\n";
-    PutFile(path, old);
-    {
-        const TFileSizeLimit limit(4096);
-        ASSERT_TRUE(limit.Active);
-        try {
-            WriteFileSafely(path, QByteArray(1024 * 1024, 'n'));
-            ADD_FAILURE() << "no TFileError";
-        } catch (const TFileError& error) {
-            EXPECT_EQ(error.Code, EFBIG);
-            EXPECT_EQ(error.Detail(), "File too large (27)");
+    // Writes that fit into a write buffer fail only when it is emptied, larger ones at once.
+    for (const qsizetype size : {qsizetype(4097), qsizetype(10000), qsizetype(1024 * 1024)}) {
+        SCOPED_TRACE(size);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const std::string path = Path(dir, "karte.kvx");
+        const QByteArray old = "old project\r\n";
+        PutFile(path, old);
+        {
+            const TFileSizeLimit limit(4096);
+            ASSERT_TRUE(limit.Active);
+            try {
+                WriteFileSafely(path, QByteArray(size, 'n'));
+                ADD_FAILURE() << "no TFileError";
+            } catch (const TFileError& error) {
+                EXPECT_EQ(error.Code, EFBIG);
+                EXPECT_EQ(error.Detail(), "File too large (27)");
+            }
         }
+        EXPECT_EQ(FileBytes(path), old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"karte.kvx"});
     }
-    EXPECT_EQ(FileBytes(path), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"karte.kvx"});
 }
 
 } // namespace

@@ -358,7 +358,7 @@ TEST_F(HtmlFileWindowTest, HasItsCaptionsToolBarAndHelp) {
     EXPECT_EQ(captions, QStringList({"Defintion &einfügen", "&Speichern", "Speichern &unter...",
                                      "Fenster s&chließen", "&Hilfe"}));
     Window.tbtHelp->click();
-    test::PressF1(Window);
+    PressF1(Window);
     EXPECT_EQ(Help.Contexts(), (std::vector<int>{hcHtmlFile, hcHtmlFile}));
 }
 

@@ -193,7 +193,7 @@ TEST(PreviewWindow, HasItsCaptionSizeButtonsAndHelp) {
     EXPECT_EQ(window.tbtHelp->text(), "&Hilfe");
 
     window.tbtHelp->click();
-    test::PressF1(window);
+    PressF1(window);
     EXPECT_EQ(help.Contexts(), (std::vector<int>{hcPreview, hcPreview}));
 
     window.show();

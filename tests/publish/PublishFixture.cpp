@@ -2,9 +2,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QKeySequence>
-#include <QShortcut>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace kvx::test {
@@ -47,16 +44,6 @@ QString PublishingText(const TImageMap& map) {
     std::string html;
     map.GetHtml(SampleImageSize.width(), SampleImageSize.height(), false, false, html);
     return QString::fromStdString(html);
-}
-
-void PressF1(QWidget& window) {
-    for (QShortcut* shortcut : window.findChildren<QShortcut*>()) {
-        if (shortcut->key() == QKeySequence(Qt::Key_F1)) {
-            emit shortcut->activated();
-            return;
-        }
-    }
-    ADD_FAILURE() << "no F1 shortcut";
 }
 
 QByteArray ReadBytes(const QString& path) {

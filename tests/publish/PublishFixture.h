@@ -2,24 +2,13 @@
 // What the publishing tests share: a small map on a real image file, and file helpers.
 
 #include "model/ImageMap.h"
+#include "support/QtPrinters.h"
 
 #include <QByteArray>
 #include <QSize>
 #include <QString>
-#include <QStringList>
-
-class QWidget;
 #include <memory>
-#include <ostream>
 #include <string>
-
-// Readable test failures for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* out) {
-    *out << '"' << list.join("\", \"").toStdString() << '"';
-}
 
 namespace kvx::test {
 
@@ -32,9 +21,6 @@ void WriteSampleImage(const QString& path);
 std::unique_ptr<TImageMap> MakeSampleMap(const std::string& imageFile);
 // The map's definition in the variant used for publishing, as the model writes it.
 QString PublishingText(const TImageMap& map);
-
-// Triggers the window's F1 shortcut; fails the test when it has none.
-void PressF1(QWidget& window);
 
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);

@@ -3,8 +3,13 @@
 // as bytes. Include it in a test that compares QStrings.
 
 #include <QString>
+#include <QStringList>
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << '"' << list.join("\", \"").toStdString() << '"';
 }

@@ -1,5 +1,10 @@
 #include "support/RecordingHelpSystem.h"
 
+#include <QKeySequence>
+#include <QShortcut>
+#include <QWidget>
+#include <gtest/gtest.h>
+
 namespace kvx {
 
 struct TRecordingHelp::TState {
@@ -44,6 +49,16 @@ int TRecordingHelp::QuitCount() const {
 
 QString TRecordingHelp::HelpFile() const {
     return m_state->HelpFile;
+}
+
+void PressF1(QWidget& window) {
+    for (QShortcut* shortcut : window.findChildren<QShortcut*>()) {
+        if (shortcut->key() == QKeySequence(Qt::Key_F1)) {
+            emit shortcut->activated();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no F1 shortcut";
 }
 
 } // namespace kvx

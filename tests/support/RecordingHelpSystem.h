@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+class QWidget;
+
 namespace kvx {
 
 class TRecordingHelp {
@@ -35,5 +37,9 @@ private:
     std::shared_ptr<TState> m_state;
     std::unique_ptr<THelpSystem> m_previous;
 };
+
+// Presses F1 in the window: triggers its F1 shortcut, which a key event sent to a widget would
+// not reach. Fails the test when the window has none.
+void PressF1(QWidget& window);
 
 } // namespace kvx

@@ -1,5 +1,6 @@
 #include "support/ScriptedDialogService.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <deque>
 #include <gtest/gtest.h>
@@ -187,6 +188,13 @@ TScriptedDialogs& TScriptedDialogs::AnswerColor(std::optional<QColor> color) {
 TScriptedDialogs& TScriptedDialogs::AnswerExec(TExecAnswer answer) {
     m_state->Answers.emplace_back(std::move(answer));
     return *this;
+}
+
+TScriptedDialogs& TScriptedDialogs::AnswerExecByClicking(QAbstractButton& button) {
+    return AnswerExec([&button](QDialog& shown) {
+        button.click();
+        return shown.result();
+    });
 }
 
 const std::vector<TRecordedQuestion>& TScriptedDialogs::Questions() const {

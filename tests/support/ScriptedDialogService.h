@@ -29,6 +29,8 @@
 #include <optional>
 #include <vector>
 
+class QAbstractButton;
+
 namespace kvx {
 
 enum class TQuestionType { Message, OpenFile, SaveFile, Color, Exec };
@@ -65,6 +67,9 @@ public:
     TScriptedDialogs& AnswerSaveFile(std::optional<QString> path);
     TScriptedDialogs& AnswerColor(std::optional<QColor> color);
     TScriptedDialogs& AnswerExec(TExecAnswer answer);
+    // The next program dialog gets a click on button; its run ends with what the click made
+    // of it (a dialog that stays open ends as Rejected).
+    TScriptedDialogs& AnswerExecByClicking(QAbstractButton& button);
 
     // Every question asked so far, in order (unscripted ones included).
     const std::vector<TRecordedQuestion>& Questions() const;
