@@ -12,18 +12,6 @@ std::string TScratchDir::Path(const std::string& name) const {
     return FDir.filePath(QString::fromStdString(name)).toStdString();
 }
 
-QByteArray ReadBytes(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const std::string& path, const QByteArray& bytes) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        std::abort();
-    }
-}
-
 std::vector<QRgb> Pixels(const QImage& image) {
     // The raw words, not pixel(): RGB32's unused byte must be 0xFF as well, or a later
     // conversion to ARGB32 would turn the pixel transparent.

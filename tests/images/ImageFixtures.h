@@ -1,6 +1,8 @@
 #pragma once
 // Image files made for the tests with the libraries' own encoders, and pixel helpers.
 
+#include "support/FileBytes.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QTemporaryDir>
@@ -25,9 +27,6 @@ public:
 private:
     QTemporaryDir FDir;
 };
-
-QByteArray ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const QByteArray& bytes);
 
 // The bitmap's RGB32 words row by row, for comparisons that print what differs; empty for
 // any other format.

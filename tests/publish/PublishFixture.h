@@ -2,6 +2,7 @@
 // What the publishing tests share: a small map on a real image file, and file helpers.
 
 #include "model/ImageMap.h"
+#include "support/FileBytes.h"
 #include "support/QtPrinters.h"
 
 #include <QByteArray>
@@ -21,8 +22,5 @@ void WriteSampleImage(const QString& path);
 std::unique_ptr<TImageMap> MakeSampleMap(const std::string& imageFile);
 // The map's definition in the variant used for publishing, as the model writes it.
 QString PublishingText(const TImageMap& map);
-
-QByteArray ReadBytes(const QString& path);
-void WriteBytes(const QString& path, const QByteArray& bytes);
 
 } // namespace kvx::test

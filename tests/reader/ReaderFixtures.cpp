@@ -51,21 +51,6 @@ void WriteTestImage(const std::string& path, int width, int height) {
     ASSERT_TRUE(image.save(name, "PNG")) << "cannot create " << path;
 }
 
-void WriteBytes(const std::string& path, const QByteArray& bytes) {
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << "cannot create " << path;
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadBytes(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot read " << path;
-        return {};
-    }
-    return file.readAll();
-}
-
 std::string TReaderTest::PathOf(const std::string& name) const {
     return Folder() + name;
 }

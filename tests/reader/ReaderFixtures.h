@@ -2,6 +2,8 @@
 // Fixtures the reader tests make for themselves in a private temporary folder: tiny images of
 // a chosen size and text files with exact bytes.
 
+#include "support/FileBytes.h"
+
 #include <QByteArray>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,8 +14,6 @@ namespace kvx::test {
 // A width × height image; PNG through Qt's built-in writer, GIF through giflib (Qt writes no
 // GIF). The format follows the extension, in any letter case.
 void WriteTestImage(const std::string& path, int width, int height);
-void WriteBytes(const std::string& path, const QByteArray& bytes);
-QByteArray ReadBytes(const std::string& path);
 
 class TReaderTest : public ::testing::Test {
 protected:
