@@ -10,10 +10,14 @@ namespace kvx {
 
 namespace {
 
-// Qt::DotLine at width 1 is one pixel on and two off: a line that clearly reads as dotted,
-// unlike the dashes of Qt::DashLine, and distinct from the solid outline of the selected
-// area. The rectangle outline continues this pattern around its corners.
-constexpr std::int64_t DotPeriod = 3;
+// One pixel on and two off, as Qt::DotLine at width 1 (which wider dotted pens use): a line
+// that clearly reads as dotted, and distinct from the solid outline of the selected area.
+// The rectangle outline continues this pattern around its corners.
+constexpr int DotPeriod = 3;
+
+// Points per drawPoints call: below 96, where Qt's raster engine starts to share the blending
+// of a span list out to its thread pool, which for single pixels costs far more than it saves.
+constexpr std::size_t PointBatch = 80;
 
 // Lines are cut back to this distance around the image before QPainter sees them, far
 // enough that the clipped ends change the slope of the visible part by no visible amount.
@@ -71,7 +75,8 @@ bool ClipSegment(QPointF& p0, QPointF& p1, const QRectF& box) {
 } // namespace
 
 TQtCanvas::TQtCanvas(QImage& image)
-    : FPainter(&image), FWidth(image.width()), FHeight(image.height()) {
+    : FPainter(&image), FWidth(image.width()), FHeight(image.height()),
+      FOutline(image.width(), image.height()) {
     // A null image gives an inactive painter; every drawing call then does nothing.
     if (FPainter.isActive()) {
         FPainter.setRenderHint(QPainter::Antialiasing, false);
@@ -121,6 +126,8 @@ void TQtCanvas::ApplyPen() {
     const int width = std::max(FPenWidth, 1);
     FLinePen = QPen(FPenQColor, width, FPenStyle == TPenStyle::psDot ? Qt::DotLine : Qt::SolidLine,
                     Qt::FlatCap, Qt::MiterJoin);
+    FPointPen = QPen(FPenQColor, 1);
+    FOutline.SetPeriod(FPenStyle == TPenStyle::psDot ? DotPeriod : 1);
     FActivePen = nullptr;
     FPenDirty = false;
 }
@@ -142,45 +149,34 @@ void TQtCanvas::UsePen(const QPen& pen) {
     }
 }
 
+void TQtCanvas::DrawOutline() {
+    const std::vector<QPoint>& points = FOutline.Points();
+    if (points.empty()) {
+        return;
+    }
+    UsePen(FPointPen);
+    for (std::size_t done = 0; done < points.size(); done += PointBatch) {
+        FPainter.drawPoints(points.data() + done,
+                            static_cast<int>(std::min(PointBatch, points.size() - done)));
+    }
+    FOutline.Clear();
+}
+
 void TQtCanvas::DrawRun(TAxis axis, std::int64_t fixed, std::int64_t start, int step,
                         std::int64_t count, std::int64_t phase) {
+    if (FPenStyle == TPenStyle::psDot) {
+        FOutline.AddRun(axis == TAxis::Horizontal, fixed, start, step, count, phase);
+        return;
+    }
     if (count <= 0) {
         return;
     }
-    const bool horizontal = axis == TAxis::Horizontal;
-    const std::int64_t along = horizontal ? FWidth : FHeight;
-    const std::int64_t across = horizontal ? FHeight : FWidth;
-    if (fixed < 0 || fixed >= across) {
-        return;
-    }
-    const std::int64_t last = start + step * (count - 1);
-    const std::int64_t low = std::max<std::int64_t>(std::min(start, last), 0);
-    const std::int64_t high = std::min<std::int64_t>(std::max(start, last), along - 1);
-    if (low > high) {
-        return;
-    }
-    const int f = static_cast<int>(fixed);
-    const int lo = static_cast<int>(low);
-    const int hi = static_cast<int>(high);
-    if (FPenStyle == TPenStyle::psSolid) {
-        FPainter.fillRect(horizontal ? QRect(lo, f, hi - lo + 1, 1) : QRect(f, lo, 1, hi - lo + 1),
-                          FPenQColor);
-        return;
-    }
-    // QPainter runs the pattern from the lower end. Every pixel keeps the place it has in the
-    // whole run, also where the run was cut at the image border: the line starts at the first
-    // dot, so one pen with the pattern's own phase serves every run and is never switched.
-    const std::int64_t index = (low - start) * step + phase;
-    const std::int64_t offset = ((step > 0 ? index : -index) % DotPeriod + DotPeriod) % DotPeriod;
-    const int firstDot = lo + static_cast<int>((DotPeriod - offset) % DotPeriod);
-    if (firstDot > hi) {
-        return;
-    }
-    UsePen(FLinePen);
-    if (horizontal) {
-        FPainter.drawLine(QPoint(firstDot, f), QPoint(hi + 1, f));
-    } else {
-        FPainter.drawLine(QPoint(f, firstDot), QPoint(f, hi + 1));
+    const std::int64_t low = step > 0 ? start : start - (count - 1);
+    const QRect run = axis == TAxis::Horizontal
+                          ? ImagePart(low, fixed, low + count, fixed + 1, FWidth, FHeight)
+                          : ImagePart(fixed, low, fixed + 1, low + count, FWidth, FHeight);
+    if (!run.isEmpty()) {
+        FPainter.fillRect(run, FPenQColor);
     }
 }
 
@@ -224,6 +220,7 @@ void TQtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     if (width > 1) {
         DrawRun(TAxis::Vertical, left, bottom - 2, -1, height - 2, 2 * width + height - 2);
     }
+    DrawOutline();
 }
 
 void TQtCanvas::DrawWideRectangle(const TBox& box) {
@@ -258,6 +255,7 @@ void TQtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
         } else {
             DrawRun(TAxis::Horizontal, top, left, 1, width, 0);
         }
+        DrawOutline();
         return;
     }
     // QPainter flattens the whole outline, so it gets only ellipses that are small or lie
@@ -269,8 +267,13 @@ void TQtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
                                 static_cast<double>(width - 1), static_cast<double>(height - 1)));
         return;
     }
-    // Circles keep to their box; for boxes far from square QPainter may reach one pixel
-    // beyond the left and right sides.
+    if (FPenWidth <= 1 && FBrushStyle == TBrushStyle::bsClear) {
+        FOutline.AddEllipse(left, top, right, bottom);
+        DrawOutline();
+        return;
+    }
+    // Filled or wide: circles keep to their box; for boxes far from square QPainter may reach
+    // one pixel beyond the left and right sides.
     UsePen(FLinePen);
     FPainter.drawEllipse(QRect(static_cast<int>(left), static_cast<int>(top),
                                static_cast<int>(width - 1), static_cast<int>(height - 1)));
@@ -301,7 +304,13 @@ void TQtCanvas::MoveTo(int x, int y) {
 
 void TQtCanvas::LineTo(int x, int y) {
     if (FPainter.isActive()) {
-        DrawSegment(FX, FY, x, y);
+        if (FPenWidth > 1) {
+            DrawSegment(FX, FY, x, y);
+        } else {
+            ApplyPen();
+            FOutline.AddLine(FX, FY, x, y);
+            DrawOutline();
+        }
     }
     FX = x;
     FY = y;

@@ -1,9 +1,11 @@
 #pragma once
 // TCanvas on a QImage of Format_RGB32 through QPainter, without antialiasing. Made once per
 // render: pens are built only when a setting changes, and every drawing call first drops
-// what lies far outside the image, so that huge coordinates stay cheap.
+// what lies far outside the image, so that huge coordinates stay cheap. One-pixel outlines
+// other than solid rectangle sides are worked out by TOutlinePixels and drawn as point lists.
 
 #include "model/Canvas.h"
+#include "platform/OutlinePixels.h"
 
 #include <QImage>
 #include <QPainter>
@@ -58,10 +60,13 @@ private:
     void ApplyPen();
     void ApplyBrush();
     void UsePen(const QPen& pen);
+    // Draws the pixels collected in FOutline with the pen's colour and empties it.
+    void DrawOutline();
     // Pixels start, start + step, ... (count of them) on the row or column fixed, the dot
     // pattern at position phase for the first of them.
     void DrawRun(TAxis axis, std::int64_t fixed, std::int64_t start, int step, std::int64_t count,
                  std::int64_t phase);
+    // LineTo for pens wider than one pixel, left to QPainter.
     void DrawSegment(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
     void DrawLargeEllipse(const QRectF& bounds);
     // Rectangle for pen widths above 1, left to QPainter.
@@ -86,6 +91,10 @@ private:
     QColor FBrushQColor;
     // Ends flat, the end point not drawn.
     QPen FLinePen;
+    // Solid, one pixel: for the pixels of FOutline.
+    QPen FPointPen;
+    // One-pixel outlines (dotted ones, lines and unfilled ellipses) are worked out here.
+    TOutlinePixels FOutline;
     const QPen* FActivePen = nullptr;
 };
 
