@@ -133,9 +133,13 @@ private:
             if (y >= FScreen.height()) {
                 continue;
             }
+            // Locals, so that the stores (unsigned int) cannot be taken to change the count.
             auto* target = reinterpret_cast<QRgb*>(FScreen.scanLine(y)) + FFrame.Left;
-            for (int x = 0; x < FVisibleColumns; ++x) {
-                target[x] = FColours[FLine[static_cast<std::size_t>(x)]];
+            const GifPixelType* indexes = FLine.data();
+            const QRgb* colours = FColours.data();
+            const int columns = FVisibleColumns;
+            for (int x = 0; x < columns; ++x) {
+                target[x] = colours[indexes[x]];
             }
             if (--FRowsLeft == 0) {
                 return TRowResult::Done;
@@ -167,7 +171,7 @@ std::optional<QImage> DecodeFirstFrame(GifFileType* gif) {
         gif->SWidth > 0 ? gif->SWidth : std::int64_t{frame.Left} + frame.Width;
     const std::int64_t height =
         gif->SHeight > 0 ? gif->SHeight : std::int64_t{frame.Top} + frame.Height;
-    QImage screen = NewRgb32Bitmap(width, height);
+    QImage screen = NewRgb32Bitmap(width, height, TBitmapUse::FilledNow);
     if (screen.isNull()) {
         return std::nullopt;
     }

@@ -1,15 +1,15 @@
 #include "html/ImageBitmap.h"
 
-#include <cstdlib>
+#include "html/BitmapMemory.h"
+
 #include <limits>
-#include <sys/mman.h>
+#include <memory>
 
 namespace kvx {
 
 namespace {
 
 std::int64_t pixelLimit = MaxImagePixels;
-constexpr std::size_t HugePage = std::size_t{2} << 20;
 constexpr std::int64_t LargeBitmapBytes = std::int64_t{8} << 20;
 
 } // namespace
@@ -22,7 +22,7 @@ void SetImagePixelLimit(std::int64_t pixels) noexcept {
     pixelLimit = pixels > 0 && pixels < MaxImagePixels ? pixels : MaxImagePixels;
 }
 
-QImage NewRgb32Bitmap(std::int64_t width, std::int64_t height) noexcept {
+QImage NewRgb32Bitmap(std::int64_t width, std::int64_t height, TBitmapUse use) noexcept {
     constexpr std::int64_t maxSide = std::numeric_limits<int>::max();
     if (width <= 0 || height <= 0 || width > maxSide || height > maxSide ||
         width > pixelLimit / height) {
@@ -34,17 +34,17 @@ QImage NewRgb32Bitmap(std::int64_t width, std::int64_t height) noexcept {
         if (bytes >= LargeBitmapBytes) {
             // Large bitmaps on huge pages: a 24-megapixel image would otherwise take tens of
             // thousands of page faults on its first write, which costs as much as decoding.
-            const std::size_t rounded =
-                (static_cast<std::size_t>(bytes) + HugePage - 1) / HugePage * HugePage;
-            if (void* memory = std::aligned_alloc(HugePage, rounded)) {
-                ::madvise(memory, rounded, MADV_HUGEPAGE);
-                QImage image(static_cast<uchar*>(memory), static_cast<int>(width),
-                             static_cast<int>(height), static_cast<qsizetype>(bytesPerLine),
-                             QImage::Format_RGB32, std::free, memory);
+            constexpr std::size_t page = TBitmapMemory::HugePageSize;
+            const std::size_t rounded = (static_cast<std::size_t>(bytes) + page - 1) / page * page;
+            auto memory = std::make_unique<TBitmapMemory>(rounded, use == TBitmapUse::FilledNow);
+            if (memory->Data() != nullptr) {
+                QImage image(memory->Data(), static_cast<int>(width), static_cast<int>(height),
+                             static_cast<qsizetype>(bytesPerLine), QImage::Format_RGB32,
+                             TBitmapMemory::Delete, memory.get());
                 if (!image.isNull()) {
+                    memory.release(); // the image owns it now
                     return image;
                 }
-                std::free(memory);
             }
         }
         // QImage reports a failed allocation as a null image.
@@ -55,7 +55,7 @@ QImage NewRgb32Bitmap(std::int64_t width, std::int64_t height) noexcept {
 }
 
 TScanlines AllocateScanlines(QImage& target, std::int64_t width, std::int64_t height) noexcept {
-    target = NewRgb32Bitmap(width, height);
+    target = NewRgb32Bitmap(width, height, TBitmapUse::FilledNow);
     if (target.isNull()) {
         return {};
     }

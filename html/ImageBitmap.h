@@ -16,9 +16,14 @@ inline constexpr std::int64_t MaxImagePixels = std::int64_t{1} << 27;
 std::int64_t ImagePixelLimit() noexcept;
 void SetImagePixelLimit(std::int64_t pixels) noexcept;
 
+// Whether the caller writes the whole bitmap right away, as a decoder does: the memory of a
+// large one is then mapped ahead of the writes.
+enum class TBitmapUse { Later, FilledNow };
+
 // A Format_RGB32 bitmap of width x height with undefined content, or a null image when the
 // size is empty, beyond ImagePixelLimit(), or the memory cannot be had.
-QImage NewRgb32Bitmap(std::int64_t width, std::int64_t height) noexcept;
+QImage NewRgb32Bitmap(std::int64_t width, std::int64_t height,
+                      TBitmapUse use = TBitmapUse::Later) noexcept;
 
 // Plain pointers into a bitmap for the decoders whose error handling longjmps: their
 // frames may hold nothing with a destructor.
@@ -29,8 +34,8 @@ struct TScanlines {
     unsigned char* Row(std::int64_t y) const { return First + y * Stride; }
 };
 
-// Makes target a new bitmap (as NewRgb32Bitmap) and hands back its rows; First is null when
-// the bitmap could not be made.
+// Makes target a new bitmap to be filled now (as NewRgb32Bitmap) and hands back its rows; First is
+// null when the bitmap could not be made.
 TScanlines AllocateScanlines(QImage& target, std::int64_t width, std::int64_t height) noexcept;
 
 } // namespace kvx

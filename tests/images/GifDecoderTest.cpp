@@ -149,6 +149,28 @@ TEST_F(GifDecoder, ScreenBeyondThePixelLimitIsRefused) {
     EXPECT_FALSE(image);
 }
 
+// Large bitmaps have their memory mapped by a second thread while the decoder writes them;
+// every row must keep what the decoder wrote, and a file that breaks off must fail cleanly
+// while that thread may still be at work.
+TEST_F(GifDecoder, LargeImageComesOutWholeAndLargeDamagedOneFails) {
+    constexpr int width = 2048;
+    constexpr int height = 1536; // 12 MiB of RGB32: large enough for the mapping thread
+    std::vector<std::uint8_t> indexes(std::size_t{width} * height);
+    std::vector<QRgb> expected(indexes.size());
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        indexes[i] = static_cast<std::uint8_t>(((i % width) / 7 + (i / width) / 5) % 4);
+        expected[i] = Primaries[indexes[i]];
+    }
+    const auto image =
+        RoundTrip({width, height, Primaries, 0, {FullFrame(width, height, indexes)}});
+    ASSERT_TRUE(image);
+    EXPECT_EQ(Pixels(*image), expected);
+
+    const QByteArray whole = ReadBytes(FPath);
+    WriteBytes(FPath, whole.left(whole.size() / 3));
+    EXPECT_FALSE(DecodeGif(FPath));
+}
+
 TEST_F(GifDecoder, DamagedOrMissingFilesFail) {
     ASSERT_TRUE(
         WriteGif(FPath, {8, 8, Primaries, 0, {FullFrame(8, 8, std::vector<std::uint8_t>(64, 1))}}));
