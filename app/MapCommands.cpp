@@ -77,8 +77,7 @@ void TMapCommands::mniMapPropertiesClick() {
     TakeFields(map, fields);
     FMain.SetModified(true);
 
-    FMain.setWindowTitle(QStringLiteral("Korvane 2 [%1]").arg(fields.name));
-    FMain.SetMapNodeText(fields.name);
+    FMain.ShowMapName(fields.name);
 
     // Exact comparison: a change of letter case names another file on this platform.
     if (map.ImageFile != previousImage) {

@@ -255,8 +255,8 @@ void TfrmMain::SetUpEditorForMap() {
     FState.ActiveTool = tlEdit;
     SetStatusText(2, QStringLiteral("Zoom: 100%"));
     const QString name = HasMap() ? QString::fromStdString(FDocument.CurrentMap->Name) : QString();
-    setWindowTitle(QStringLiteral("Korvane 2 [%1]").arg(name));
     trvOverview->BuildMapNodes(name);
+    ShowMapName(name);
     ExpandOverview();
 }
 
@@ -296,7 +296,8 @@ void TfrmMain::ExpandOverview() {
     trvOverview->expandAll();
 }
 
-void TfrmMain::SetMapNodeText(const QString& name) {
+void TfrmMain::ShowMapName(const QString& name) {
+    setWindowTitle(QStringLiteral("Korvane 2 [%1]").arg(name));
     if (QTreeWidgetItem* node = trvOverview->MapNode()) {
         node->setText(0, name);
     }

@@ -66,8 +66,8 @@ public:
     // Deletes the highlighted area node.
     void DeleteAreaTreeNode();
     void ExpandOverview() override;
-    // The map node's text, for the map properties command after a change of the name.
-    void SetMapNodeText(const QString& name);
+    // The map's name in the caption ("Korvane 2 [name]") and on the map node.
+    void ShowMapName(const QString& name);
 
     // --- Property panel ---
     // Fills the panel from the selected area and highlights its node, or disables the panel.

@@ -183,9 +183,10 @@ TEST_F(OverviewTree, ResetEmptiesTheTreeAndANewMapRebuildsIt) {
     EXPECT_EQ(Tree().GroupNode(akRectangle)->childCount(), 0);
 }
 
-TEST_F(OverviewTree, MapNodeTakesANewName) {
-    Main().SetMapNodeText("neu");
+TEST_F(OverviewTree, MapNodeAndCaptionTakeANewName) {
+    Main().ShowMapName("neu");
     EXPECT_EQ(Tree().MapNode()->text(0), "neu");
+    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [neu]");
 }
 
 } // namespace
