@@ -1,5 +1,6 @@
 #include "app/unitFrmInfo.h"
 
+#include "app/DialogFrame.h"
 #include "app/HomePage.h"
 #include "app/ProgramIcon.h"
 
@@ -40,9 +41,7 @@ QString TfrmInfo::ReleaseDateText() {
     return QLatin1Char('(') + date.toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char(')');
 }
 
-TfrmInfo::TfrmInfo(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent, DialogFrame) {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Info"));
 

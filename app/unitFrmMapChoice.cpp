@@ -1,5 +1,6 @@
 #include "app/unitFrmMapChoice.h"
 
+#include "app/DialogFrame.h"
 #include "platform/widgets/DialogService.h"
 #include "platform/widgets/HelpSystem.h"
 
@@ -11,9 +12,7 @@
 
 namespace kvx {
 
-TfrmMapChoice::TfrmMapChoice(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+TfrmMapChoice::TfrmMapChoice(QWidget* parent) : QDialog(parent, DialogFrame) {
     setObjectName(QStringLiteral("frmMapChoice"));
     setWindowTitle(QStringLiteral("Image Map Auswahl"));
 

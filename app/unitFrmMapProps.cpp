@@ -1,6 +1,7 @@
 #include "app/unitFrmMapProps.h"
 
 #include "app/BorderSpinBox.h"
+#include "app/DialogFrame.h"
 #include "platform/widgets/DialogService.h"
 #include "platform/widgets/HelpSystem.h"
 
@@ -46,9 +47,7 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name) {
 
 } // namespace
 
-TfrmMapProps::TfrmMapProps(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+TfrmMapProps::TfrmMapProps(QWidget* parent) : QDialog(parent, DialogFrame) {
     setObjectName(QStringLiteral("frmMapProps"));
     setWindowTitle(QStringLiteral("Image Map"));
 
