@@ -1,9 +1,12 @@
 #pragma once
 // Helpers for checking what was drawn on an image, pixel by pixel.
 
+#include "platform/QtCanvas.h"
+
 #include <QImage>
 #include <QRandomGenerator>
 
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -52,6 +55,18 @@ inline TPixelSet PixelsOfColor(const QImage& image, QRgb color) {
         }
     }
     return pixels;
+}
+
+// What draw leaves on a white image: a black pen of the given style, copying, clear brush.
+inline QImage Drawn(int width, int height, const std::function<void(TCanvas&)>& draw,
+                    TPenStyle style = TPenStyle::psSolid) {
+    QImage image = FilledImage(width, height);
+    TQtCanvas canvas(image);
+    canvas.SetBrushStyle(TBrushStyle::bsClear);
+    canvas.SetPenStyle(style);
+    canvas.SetPenColor(clBlack);
+    draw(canvas);
+    return image;
 }
 
 // The border pixels of the box [left, right) x [top, bottom).

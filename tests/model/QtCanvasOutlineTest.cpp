@@ -18,15 +18,7 @@ using TDrawing = std::function<void(TCanvas&)>;
 const QRgb Black = qRgb(0, 0, 0);
 
 TPixelSet Pixels(int width, int height, const TDrawing& draw, TPenStyle style) {
-    QImage image = test::FilledImage(width, height);
-    {
-        TQtCanvas canvas(image);
-        canvas.SetBrushStyle(TBrushStyle::bsClear);
-        canvas.SetPenStyle(style);
-        canvas.SetPenColor(clBlack);
-        draw(canvas);
-    }
-    return test::PixelsOfColor(image, Black);
+    return test::PixelsOfColor(test::Drawn(width, height, draw, style), Black);
 }
 
 TDrawing Line(int x0, int y0, int x1, int y1) {

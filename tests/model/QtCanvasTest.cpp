@@ -16,17 +16,7 @@ using test::TPixelSet;
 const QRgb White = qRgb(255, 255, 255);
 const QRgb Black = qRgb(0, 0, 0);
 
-// Draws with a solid black pen, copying, clear brush.
-QImage Drawn(int width, int height, const std::function<void(TCanvas&)>& draw,
-             TPenStyle style = TPenStyle::psSolid) {
-    QImage image = test::FilledImage(width, height);
-    TQtCanvas canvas(image);
-    canvas.SetBrushStyle(TBrushStyle::bsClear);
-    canvas.SetPenStyle(style);
-    canvas.SetPenColor(clBlack);
-    draw(canvas);
-    return image;
-}
+using test::Drawn;
 
 TEST(QtCanvas, RectangleOutlinesItsBoxWithExclusiveRightAndBottom) {
     const QImage image = Drawn(200, 120, [](TCanvas& c) { c.Rectangle(10, 20, 110, 80); });
