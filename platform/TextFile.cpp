@@ -189,8 +189,8 @@ TTextFileContent DecodeText(const QByteArray& bytes) {
     TTextFileContent content;
     if (IsValidUtf8(view)) {
         content.Encoding = TTextEncoding::Utf8;
-        content.Text =
-            view.starts_with(ByteOrderMark) ? std::string(view.substr(3)) : std::string(view);
+        content.ByteOrderMark = view.starts_with(ByteOrderMark);
+        content.Text = std::string(content.ByteOrderMark ? view.substr(3) : view);
     } else {
         content.Encoding = TTextEncoding::Windows1252;
         content.Text = Windows1252ToUtf8(view);

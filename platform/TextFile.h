@@ -14,6 +14,8 @@ enum class TTextEncoding { Utf8, Windows1252 };
 struct TTextFileContent {
     std::string Text; // UTF-8, a leading byte-order mark dropped
     TTextEncoding Encoding = TTextEncoding::Utf8;
+    // Whether a UTF-8 byte-order mark was dropped, so that a file written back can keep it.
+    bool ByteOrderMark = false;
 };
 
 // Decodes bytes by the rule above.

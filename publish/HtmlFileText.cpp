@@ -1,6 +1,5 @@
 #include "publish/HtmlFileText.h"
 
-#include <QFile>
 #include <QTextDocument>
 
 namespace kvx {
@@ -8,13 +7,6 @@ namespace kvx {
 namespace {
 
 constexpr char ByteOrderMarkBytes[] = "\xEF\xBB\xBF";
-
-// ReadTextFile drops a byte-order mark; the file keeps it when it is written back, since a
-// page without a declared charset depends on it to be shown as UTF-8.
-bool StartsWithByteOrderMark(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) && file.read(3) == QByteArray(ByteOrderMarkBytes);
-}
 
 QString FirstLineEnd(const std::string& text) {
     const std::size_t end = text.find_first_of("\r\n");
@@ -35,8 +27,9 @@ THtmlFileText LoadHtmlFile(const std::string& path) {
     THtmlFileText file;
     file.Text = ToEditorLineEnds(QString::fromStdString(content.Text));
     file.Format.Encoding = content.Encoding;
-    file.Format.ByteOrderMark =
-        content.Encoding == TTextEncoding::Utf8 && StartsWithByteOrderMark(path);
+    // The file keeps its byte-order mark when written back: a page without a declared
+    // charset depends on it to be shown as UTF-8.
+    file.Format.ByteOrderMark = content.ByteOrderMark;
     file.Format.LineEnd = FirstLineEnd(content.Text);
     return file;
 }

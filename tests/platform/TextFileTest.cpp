@@ -41,6 +41,7 @@ struct TDecodeCase {
     std::string Bytes;
     std::string Text;
     TTextEncoding Encoding;
+    bool ByteOrderMark = false;
 };
 
 void PrintTo(const TDecodeCase& c, std::ostream* out) {
@@ -53,6 +54,7 @@ TEST_P(DecodeTextCases, ChoosesUtf8OnlyForValidUtf8) {
     const TTextFileContent content = DecodeText(Bytes(GetParam().Bytes));
     EXPECT_EQ(content.Text, GetParam().Text);
     EXPECT_EQ(content.Encoding, GetParam().Encoding);
+    EXPECT_EQ(content.ByteOrderMark, GetParam().ByteOrderMark);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,10 +69,13 @@ INSTANTIATE_TEST_SUITE_P(
         TDecodeCase{"ByteOrderMarkDropped",
                     "\xEF\xBB\xBF"
                     "abc",
-                    "abc", TTextEncoding::Utf8},
-        TDecodeCase{"OnlyAByteOrderMark", "\xEF\xBB\xBF", "", TTextEncoding::Utf8},
+                    "abc", TTextEncoding::Utf8, true},
+        TDecodeCase{"OnlyAByteOrderMark", "\xEF\xBB\xBF", "", TTextEncoding::Utf8, true},
         TDecodeCase{"SecondByteOrderMarkKept", "\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF",
-                    TTextEncoding::Utf8},
+                    TTextEncoding::Utf8, true},
+        // Bytes that are not UTF-8 make even a leading mark plain Windows-1252 text.
+        TDecodeCase{"ByteOrderMarkBeforeWindows1252", "\xEF\xBB\xBF\xFC", "ï»¿ü",
+                    TTextEncoding::Windows1252},
         TDecodeCase{"Windows1252",
                     "Gr\xFC\xDF"
                     "e \x80 \x84x\x93",
