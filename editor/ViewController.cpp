@@ -2,17 +2,16 @@
 
 #include "editor/DisplayView.h"
 #include "editor/FocusControl.h"
+#include "editor/ImageComposition.h"
 #include "editor/ViewMath.h"
 #include "editor/unitFrmMain.h"
 #include "html/ImageBitmap.h"
-#include "platform/QtCanvas.h"
 
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 #include <algorithm>
-#include <cstring>
 
 namespace kvx {
 
@@ -152,20 +151,7 @@ void TViewController::ComposeView() {
             return; // no memory for it: the view keeps what it showed
         }
     }
-    // Both bitmaps have one layout, so the clean image is one block copy; QPainter would
-    // split a large copy over its thread pool, which costs more than it saves here.
-    if (source.format() == QImage::Format_RGB32 && source.bytesPerLine() == work.bytesPerLine()) {
-        std::memcpy(work.bits(), source.constBits(),
-                    static_cast<std::size_t>(source.sizeInBytes()));
-    } else {
-        QPainter copy(&work);
-        copy.setCompositionMode(QPainter::CompositionMode_Source);
-        copy.drawImage(0, 0, source);
-    }
-    {
-        TQtCanvas canvas(work);
-        document.CurrentMap->Draw(canvas);
-    }
+    ComposeImage(source, work, *document.CurrentMap);
 
     QImage& view = FMain.pbxDisplay->BackBuffer();
     const QSize viewSize = FMain.pbxDisplay->size();

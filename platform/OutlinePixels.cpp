@@ -95,22 +95,23 @@ void TOutlinePixels::AddRun(bool horizontal, std::int64_t fixed, std::int64_t st
     FlushChain();
 }
 
-void TOutlinePixels::AddLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+std::int64_t TOutlinePixels::AddLine(std::int64_t x0, std::int64_t y0, std::int64_t x1,
+                                     std::int64_t y1, std::int64_t phase) {
     const bool xMajor = std::llabs(x1 - x0) >= std::llabs(y1 - y0);
     const std::int64_t major0 = xMajor ? x0 : y0;
     const std::int64_t minor0 = xMajor ? y0 : x0;
     const std::int64_t major1 = xMajor ? x1 : y1;
     const std::int64_t minor1 = xMajor ? y1 : x1;
     if (major0 == major1) {
-        return;
+        return 0;
     }
     const int step = major1 > major0 ? 1 : -1;
     const std::int64_t count = step > 0 ? major1 - major0 : major0 - major1;
     const std::int64_t across = xMajor ? FHeight : FWidth;
     const auto [first, last] =
-        VisibleIndices(major0, step, count, xMajor ? FWidth : FHeight, 0, FPeriod);
+        VisibleIndices(major0, step, count, xMajor ? FWidth : FHeight, phase, FPeriod);
     if (first > last) {
-        return;
+        return count;
     }
     // The minor coordinate at major coordinate a is the true one rounded, halves upwards,
     // measured from the end with the smaller major coordinate, so that a line drawn backwards
@@ -147,6 +148,7 @@ void TOutlinePixels::AddLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, 
         }
     }
     FlushChain();
+    return count;
 }
 
 void TOutlinePixels::AddEllipse(std::int64_t left, std::int64_t top, std::int64_t right,

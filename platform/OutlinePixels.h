@@ -26,8 +26,11 @@ public:
     void AddRun(bool horizontal, std::int64_t fixed, std::int64_t start, int step,
                 std::int64_t count, std::int64_t phase);
     // From (x0, y0) to (x1, y1): one pixel per column (per row when steep), the start drawn and
-    // the end left out. Drawn backwards a line covers the same pixels between its ends.
-    void AddLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1);
+    // the end left out, the start at position phase of the pattern. Drawn backwards a line
+    // covers the same pixels between its ends. Returns the number of its pixels, inside the
+    // image or not, so that a polyline can continue the pattern.
+    std::int64_t AddLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                         std::int64_t phase = 0);
     // The ellipse through the outermost pixels of [left, right) x [top, bottom), both sides
     // at least 2 pixels long and their product below 2^30; each pixel once, the pattern
     // starting at the top.

@@ -3,6 +3,7 @@
 #include "platform/EllipseClipping.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -74,9 +75,11 @@ bool ClipSegment(QPointF& p0, QPointF& p1, const QRectF& box) {
 
 } // namespace
 
-TQtCanvas::TQtCanvas(QImage& image)
-    : FPainter(&image), FWidth(image.width()), FHeight(image.height()),
-      FOutline(image.width(), image.height()) {
+TQtCanvas::TQtCanvas(QImage& image) : TQtCanvas(image, 0, image.height()) {}
+
+TQtCanvas::TQtCanvas(QImage& band, int bandTop, int imageHeight)
+    : FPainter(&band), FWidth(band.width()), FHeight(band.height()), FBandTop(bandTop),
+      FImageBottom(std::int64_t{imageHeight} - bandTop), FOutline(band.width(), band.height()) {
     // A null image gives an inactive painter; every drawing call then does nothing.
     if (FPainter.isActive()) {
         FPainter.setRenderHint(QPainter::Antialiasing, false);
@@ -180,7 +183,10 @@ void TQtCanvas::DrawRun(TAxis axis, std::int64_t fixed, std::int64_t start, int 
     }
 }
 
-std::optional<TQtCanvas::TBox> TQtCanvas::DrawableBox(int x1, int y1, int x2, int y2) const {
+std::optional<TQtCanvas::TBox> TQtCanvas::DrawableBox(std::int64_t x1, std::int64_t y1,
+                                                      std::int64_t x2, std::int64_t y2) const {
+    y1 -= FBandTop;
+    y2 -= FBandTop;
     const TBox box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
     // An empty box draws nothing; an inside-out one is drawn normalised.
     if (!FPainter.isActive() || box.Left == box.Right || box.Top == box.Bottom || box.Right <= 0 ||
@@ -261,7 +267,7 @@ void TQtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     // QPainter flattens the whole outline, so it gets only ellipses that are small or lie
     // within the image; of the others only the arcs crossing the image are drawn. In
     // QPainter's geometry the box's right and bottom lines run through the last pixels.
-    const bool inside = left >= 0 && top >= 0 && right <= FWidth && bottom <= FHeight;
+    const bool inside = left >= 0 && top >= -FBandTop && right <= FWidth && bottom <= FImageBottom;
     if (!inside && (width > DirectEllipseLimit || height > DirectEllipseLimit)) {
         DrawLargeEllipse(QRectF(static_cast<double>(left), static_cast<double>(top),
                                 static_cast<double>(width - 1), static_cast<double>(height - 1)));
@@ -280,7 +286,9 @@ void TQtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void TQtCanvas::DrawLargeEllipse(const QRectF& bounds) {
-    const QRectF clip(-2, -2, FWidth + 4, FHeight + 4);
+    // Cut to the whole image, not to a band of it, so that every band sees the same arcs.
+    const QRectF clip(-2, static_cast<double>(-FBandTop - 2), FWidth + 4,
+                      static_cast<double>(FImageBottom + FBandTop + 4));
     const TEllipseClipping clipping(bounds, clip, EllipseTolerance);
     if (FBrushStyle == TBrushStyle::bsSolid) {
         const QPolygonF area = clipping.ClippedArea();
@@ -290,30 +298,40 @@ void TQtCanvas::DrawLargeEllipse(const QRectF& bounds) {
             FPainter.drawPolygon(area);
         }
     }
-    // Every arc ends beyond the image, so the ends that QPainter leaves out are never seen.
-    UsePen(FLinePen);
+    // Every arc ends beyond the image, so the end point each chord leaves out is never seen.
     for (const QPolygonF& arc : clipping.VisibleArcs()) {
-        FPainter.drawPolyline(arc);
+        if (FPenWidth > 1) {
+            UsePen(FLinePen);
+            FPainter.drawPolyline(arc);
+            continue;
+        }
+        // The chords' ends on whole pixels, the dot pattern running on along the arc.
+        std::int64_t phase = 0;
+        for (qsizetype i = 1; i < arc.size(); ++i) {
+            phase += FOutline.AddLine(std::llround(arc[i - 1].x()), std::llround(arc[i - 1].y()),
+                                      std::llround(arc[i].x()), std::llround(arc[i].y()), phase);
+        }
+        DrawOutline();
     }
 }
 
 void TQtCanvas::MoveTo(int x, int y) {
     FX = x;
-    FY = y;
+    FY = y - FBandTop;
 }
 
 void TQtCanvas::LineTo(int x, int y) {
     if (FPainter.isActive()) {
         if (FPenWidth > 1) {
-            DrawSegment(FX, FY, x, y);
+            DrawSegment(FX, FY, x, y - FBandTop);
         } else {
             ApplyPen();
-            FOutline.AddLine(FX, FY, x, y);
+            FOutline.AddLine(FX, FY, x, y - FBandTop);
             DrawOutline();
         }
     }
     FX = x;
-    FY = y;
+    FY = y - FBandTop;
 }
 
 void TQtCanvas::DrawSegment(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {

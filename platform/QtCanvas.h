@@ -26,6 +26,10 @@ class TQtCanvas : public TCanvas {
 public:
     // Paints on image for the canvas's lifetime.
     explicit TQtCanvas(QImage& image);
+    // Paints on band, which holds the rows bandTop .. bandTop + band.height() - 1 of an image
+    // imageHeight rows high: drawing in image coordinates, the band shows exactly the pixels
+    // that drawing on the whole image would give it.
+    TQtCanvas(QImage& band, int bandTop, int imageHeight);
 
     void SetPenStyle(TPenStyle style) override;
     void SetPenWidth(int width) override;
@@ -55,7 +59,8 @@ private:
 
     // The box of a Rectangle or Ellipse call, normalised; nothing when no pixel of it can be
     // drawn (empty box, no part within the image, no image).
-    std::optional<TBox> DrawableBox(int x1, int y1, int x2, int y2) const;
+    std::optional<TBox> DrawableBox(std::int64_t x1, std::int64_t y1, std::int64_t x2,
+                                    std::int64_t y2) const;
 
     void ApplyPen();
     void ApplyBrush();
@@ -75,14 +80,19 @@ private:
     QPainter FPainter;
     int FWidth = 0;
     int FHeight = 0;
+    // Image rows in band coordinates: the band's first row is image row FBandTop, and the
+    // image spans the band rows -FBandTop .. FImageBottom - 1.
+    std::int64_t FBandTop = 0;
+    std::int64_t FImageBottom = 0;
     TPenStyle FPenStyle = TPenStyle::psSolid;
     int FPenWidth = 1;
     TColor FPenColor = clBlack;
     TPenMode FPenMode = TPenMode::pmCopy;
     TBrushStyle FBrushStyle = TBrushStyle::bsSolid;
     TColor FBrushColor = clWhite;
-    int FX = 0;
-    int FY = 0;
+    // The current position, in band coordinates.
+    std::int64_t FX = 0;
+    std::int64_t FY = 0;
 
     // Built from the settings above when one of them changed.
     bool FPenDirty = true;

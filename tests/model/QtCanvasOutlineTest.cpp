@@ -151,5 +151,46 @@ TEST(QtCanvasOutline, OutlinesCutAtTheImageBorderKeepTheirPixels) {
     }
 }
 
+// A canvas on a band of rows draws what a canvas on the whole image draws in those rows.
+TEST(QtCanvasOutline, BandsShowTheirRowsOfTheWholeImage) {
+    constexpr int width = 9100;
+    constexpr int height = 61;
+    const TDrawing drawings[] = {
+        Ellipse(40, 5, 9040, 55), // wider than QPainter is given, yet inside the image
+        Ellipse(-30, 20, 70, 40),
+        Ellipse(100, -20000, 30000, 20030), // huge and reaching out of the image
+        Line(3, 2, 8000, 58),
+        Line(7000, 60, 7030, -5),
+        [](TCanvas& c) { c.Rectangle(10, 10, 9000, 50); },
+    };
+    for (const TPenStyle style : {TPenStyle::psSolid, TPenStyle::psDot}) {
+        for (const TPenMode mode : {TPenMode::pmCopy, TPenMode::pmNot}) {
+            const auto draw = [&](TCanvas& c) {
+                c.SetBrushStyle(TBrushStyle::bsClear);
+                c.SetPenStyle(style);
+                c.SetPenColor(clBlack);
+                c.SetPenMode(mode);
+                for (const TDrawing& drawing : drawings) {
+                    drawing(c);
+                }
+            };
+            QImage whole = test::NoisyImage(width, height);
+            QImage banded = whole;
+            {
+                TQtCanvas canvas(whole);
+                draw(canvas);
+            }
+            for (const auto& [top, bottom] : {std::pair{0, 29}, std::pair{29, height}}) {
+                QImage band(banded.bits() + top * banded.bytesPerLine(), width, bottom - top,
+                            banded.bytesPerLine(), QImage::Format_RGB32);
+                TQtCanvas canvas(band, top, height);
+                draw(canvas);
+            }
+            EXPECT_EQ(banded, whole) << "dotted " << (style == TPenStyle::psDot) << ", not mode "
+                                     << (mode == TPenMode::pmNot);
+        }
+    }
+}
+
 } // namespace
 } // namespace kvx
