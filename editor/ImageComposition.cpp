@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cstring>
 #include <exception>
+#include <system_error>
 #include <thread>
 
 namespace kvx {
@@ -51,13 +52,20 @@ void ComposeImage(const QImage& source, QImage& work, const TImageMap& map) {
     // the halves together are what one canvas on the whole image gives.
     const int split = height / 2;
     std::exception_ptr failure;
-    std::thread lower([&] {
-        try {
-            ComposeBand(source, work, bits, map, split, height, blockCopy);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
+    std::thread lower;
+    try {
+        lower = std::thread([&] {
+            try {
+                ComposeBand(source, work, bits, map, split, height, blockCopy);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+    } catch (const std::system_error&) {
+        // No thread to spare: one band after the other.
+        ComposeBand(source, work, bits, map, 0, height, blockCopy);
+        return;
+    }
     try {
         ComposeBand(source, work, bits, map, 0, split, blockCopy);
     } catch (...) {

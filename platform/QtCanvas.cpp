@@ -264,9 +264,10 @@ void TQtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
         DrawOutline();
         return;
     }
-    // QPainter flattens the whole outline, so it gets only ellipses that are small or lie
-    // within the image; of the others only the arcs crossing the image are drawn. In
-    // QPainter's geometry the box's right and bottom lines run through the last pixels.
+    // An outline is walked (or flattened by QPainter) over its whole length, so only ellipses
+    // that are small or lie within the image are drawn whole; of the others only the arcs
+    // crossing the image are drawn. The box's right and bottom lines run through the last
+    // pixels.
     const bool inside = left >= 0 && top >= -FBandTop && right <= FWidth && bottom <= FImageBottom;
     if (!inside && (width > DirectEllipseLimit || height > DirectEllipseLimit)) {
         DrawLargeEllipse(QRectF(static_cast<double>(left), static_cast<double>(top),

@@ -42,8 +42,8 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
 
-    // Box sides above which an ellipse reaching beyond the image is clipped by the canvas
-    // instead of being left to QPainter.
+    // Box sides above which an ellipse reaching beyond the image is drawn only where its arcs
+    // cross the image, instead of being walked over its whole length.
     static constexpr std::int64_t DirectEllipseLimit = 8192;
 
 private:
