@@ -1,6 +1,6 @@
 #include "app/BorderSpinBox.h"
 
-#include "model/IntegerText.h"
+#include "model/TextConversion.h"
 
 #include <QLineEdit>
 #include <algorithm>

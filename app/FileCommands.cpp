@@ -1,7 +1,8 @@
 #include "app/FileCommands.h"
 
-#include "editor/unitFrmMain.h"
-#include "html/ProjectFile.h"
+#include "editor/FrmMain.h"
+#include "formats/ProjectFile.h"
+#include "images/ImageFiles.h"
 #include "platform/FileError.h"
 #include "platform/FilePaths.h"
 #include "platform/widgets/DialogService.h"
@@ -91,7 +92,10 @@ void TFileCommands::ChooseAndReadFile(const char* filter, TFileReader read) {
 
 void TFileCommands::ReadFile(const QString& path, TFileReader read) {
     try {
-        read(path.toStdString(), FMain);
+        // The window is in the no-map state here: a reader that stops leaves it so.
+        if (TMapReadResult result = read(path.toStdString(), FMain, TImageFiles())) {
+            FMain.ShowReadMap(std::move(result));
+        }
     } catch (const TFileError& error) {
         FMain.ResetEditor();
         ShowError(FMain, OpenFileErrorMessage(error));

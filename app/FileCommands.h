@@ -7,7 +7,9 @@
 
 namespace kvx {
 
+class TImageSource;
 class TMapReaderHost;
+struct TMapReadResult;
 class TfrmMain;
 
 inline constexpr const char* UnsavedChangesQuestion =
@@ -38,7 +40,8 @@ public:
 
 private:
     // OpenProjectFile or ImportHtmlFile.
-    using TFileReader = void (*)(const std::string& path, TMapReaderHost& host);
+    using TFileReader = TMapReadResult (*)(const std::string& path, TMapReaderHost& host,
+                                           const TImageSource& images);
 
     // The question, the reset, then the open dialog with filter and the read.
     void ChooseAndReadFile(const char* filter, TFileReader read);

@@ -1,11 +1,11 @@
 #include "app/MapCommands.h"
 
 #include "app/FileCommands.h"
+#include "app/FrmInfo.h"
+#include "app/FrmMapProps.h"
 #include "app/HomePage.h"
-#include "app/unitFrmInfo.h"
-#include "app/unitFrmMapProps.h"
-#include "editor/unitFrmMain.h"
-#include "html/ImageLoading.h"
+#include "editor/FrmMain.h"
+#include "images/ImageLoading.h"
 #include "platform/widgets/DialogService.h"
 #include "platform/widgets/HelpSystem.h"
 

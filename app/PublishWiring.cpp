@@ -1,10 +1,10 @@
 #include "app/PublishWiring.h"
 
-#include "editor/unitFrmMain.h"
+#include "editor/FrmMain.h"
+#include "publish/FrmHtmlFile.h"
+#include "publish/FrmPreview.h"
 #include "publish/PreviewCommand.h"
 #include "publish/PublishCommands.h"
-#include "publish/unitFrmHtmlFile.h"
-#include "publish/unitFrmPreview.h"
 
 namespace kvx {
 

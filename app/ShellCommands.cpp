@@ -1,8 +1,8 @@
 #include "app/ShellCommands.h"
 
-#include "app/unitFrmMapChoice.h"
-#include "editor/unitFrmMain.h"
-#include "html/ProjectFile.h"
+#include "app/FrmMapChoice.h"
+#include "editor/FrmMain.h"
+#include "formats/ProjectFile.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,16 +1,16 @@
 #include "app/StartUp.h"
 
+#include "app/FrmInfo.h"
+#include "app/FrmMapChoice.h"
+#include "app/FrmMapProps.h"
 #include "app/KorvaneApplication.h"
 #include "app/ProgramIcon.h"
 #include "app/ShellCommands.h"
-#include "app/unitFrmInfo.h"
-#include "app/unitFrmMapChoice.h"
-#include "app/unitFrmMapProps.h"
-#include "editor/unitFrmMain.h"
+#include "editor/FrmMain.h"
 #include "platform/FilePaths.h"
 #include "platform/widgets/HelpSystem.h"
-#include "publish/unitFrmHtmlFile.h"
-#include "publish/unitFrmPreview.h"
+#include "publish/FrmHtmlFile.h"
+#include "publish/FrmPreview.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>

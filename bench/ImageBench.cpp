@@ -1,8 +1,7 @@
 // LoadImage on 24-megapixel files against a bare decode loop of the same library into a
 // buffer of the same pixel format.
 #include "bench/LargeImages.h"
-#include "html/ImageLoading.h"
-#include "html/MapDocument.h"
+#include "images/ImageLoading.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -17,7 +16,7 @@ using namespace kvx;
 
 void LoadWith(benchmark::State& state, const std::string& path) {
     for (auto _ : state) {
-        TMapDocument document;
+        TImageBitmaps document;
         if (!LoadImage(path, document)) {
             state.SkipWithError("LoadImage failed");
             break;

@@ -1,8 +1,9 @@
 // Reading generated pages: the three passes and the area creation (the image is 1 x 1 pixel,
 // so its load does not count). Reference: one memchr pass for "<" over the same text.
 #include "bench/GeneratedPage.h"
-#include "html/MapDefinitionReader.h"
-#include "html/MapReaderHost.h"
+#include "formats/MapDefinitionReader.h"
+#include "formats/MapReaderHost.h"
+#include "images/ImageFiles.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -16,23 +17,13 @@ using namespace kvx;
 
 class BenchHost : public TMapReaderHost {
 public:
-    TMapDocument& Document() override { return FDocument; }
-    void SetUpEditorForMap() override {}
-    void AddAreaTreeNode() override { ++Nodes; }
-    void ExpandOverview() override {}
-    void AdjustView() override {}
-    void ResetEditor() override { FDocument.Release(); }
     void ShowMessage(TMessageKind, const std::string& text, int) override { Message = text; }
     std::optional<std::size_t> ChooseMap(const std::vector<std::string>&) override { return 0; }
     std::optional<std::string> ChooseImageFile(const std::string&, const std::string&,
                                                const std::string&) override {
         return std::nullopt;
     }
-    int Nodes = 0;
     std::string Message;
-
-private:
-    TMapDocument FDocument;
 };
 
 struct PageFixture {
@@ -60,12 +51,12 @@ void BM_ReadMapDefinition(benchmark::State& state) {
     const PageFixture& page = Page(state.range(0), static_cast<int>(state.range(1)));
     for (auto _ : state) {
         BenchHost host;
-        ReadMapDefinition(page.Text, page.Source, host);
-        if (!host.Document().CurrentMap || host.Nodes != state.range(1)) {
+        const TMapReadResult read = ReadMapDefinition(page.Text, page.Source, host, TImageFiles());
+        if (!read || read.Map->Entries().size() != static_cast<std::size_t>(state.range(1))) {
             state.SkipWithError(("reading failed: " + host.Message).c_str());
             break;
         }
-        benchmark::DoNotOptimize(host.Document().CurrentMap.get());
+        benchmark::DoNotOptimize(read.Map.get());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(page.Text.size()));
 }
@@ -108,8 +99,9 @@ void BM_ReadHostilePage(benchmark::State& state) {
     }
     for (auto _ : state) {
         BenchHost host;
-        ReadMapDefinition(text, "/nirgends/seite.htm", host);
-        benchmark::DoNotOptimize(host.Document().CurrentMap.get());
+        const TMapReadResult read =
+            ReadMapDefinition(text, "/nirgends/seite.htm", host, TImageFiles());
+        benchmark::DoNotOptimize(read.Map.get());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
 }

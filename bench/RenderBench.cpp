@@ -2,7 +2,7 @@
 // areas and the copy or stretch into a view of 1200 x 800. Reference: one memcpy of the
 // image's pixels plus one memcpy of the view's pixels.
 #include "editor/DisplayView.h"
-#include "editor/unitFrmMain.h"
+#include "editor/FrmMain.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>

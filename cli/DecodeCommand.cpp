@@ -1,7 +1,6 @@
 #include "cli/DecodeCommand.h"
 
-#include "html/ImageLoading.h"
-#include "html/MapDocument.h"
+#include "images/ImageLoading.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -43,13 +42,13 @@ int RunDecodeCommand(const TCommandArguments& arguments) {
     }
     const std::string& imageFile = arguments[0];
     const std::string& outputFile = arguments[1];
-    TMapDocument document;
-    if (!LoadImage(imageFile, document)) {
+    TImageBitmaps bitmaps;
+    if (!LoadImage(imageFile, bitmaps)) {
         std::cerr << UnknownImageFormatMessage << '\n';
         return ExitFailure;
     }
     std::string error;
-    if (!WritePpm(document.SourceBitmap, outputFile, error)) {
+    if (!WritePpm(bitmaps.SourceBitmap, outputFile, error)) {
         std::cerr << "kvxtool: Die Datei \"" << outputFile
                   << "\" konnte nicht geschrieben werden: " << error << '\n';
         return ExitFailure;

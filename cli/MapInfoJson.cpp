@@ -1,7 +1,7 @@
 #include "cli/MapInfoJson.h"
 
 #include "model/ImageMap.h"
-#include "model/IntegerText.h"
+#include "model/TextConversion.h"
 
 #include <cstdio>
 

@@ -2,10 +2,11 @@
 
 #include "cli/MapInfoJson.h"
 #include "cli/ToolReaderHost.h"
-#include "html/MapDefinitionReader.h"
-#include "html/ProjectFile.h"
-#include "html/ReaderMessages.h"
-#include "html/Version1Loader.h"
+#include "formats/MapDefinitionReader.h"
+#include "formats/ProjectFile.h"
+#include "formats/ReaderMessages.h"
+#include "formats/Version1Loader.h"
+#include "images/ImageFiles.h"
 #include "model/ImageMap.h"
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
@@ -88,32 +89,31 @@ int Failure(const std::vector<std::string>& messages) {
     return ExitFailure;
 }
 
-// Reads file as Open (".kvx") or Import would; the map is in host.Document() on success.
-bool LoadMap(const std::string& file, TToolReaderHost& host) {
+// Reads file as Open (".kvx") or Import would; an empty result when the map cannot be had,
+// with the reasons in the host's messages.
+TMapReadResult LoadMap(const std::string& file, TToolReaderHost& host) {
     const std::string path = AbsoluteToolPath(file);
+    const TImageFiles images;
+    TMapReadResult result;
     try {
-        if (IsProjectFilePath(path)) {
-            OpenProjectFile(path, host);
-        } else {
-            ImportHtmlFile(path, host);
-        }
+        result = IsProjectFilePath(path) ? OpenProjectFile(path, host, images)
+                                         : ImportHtmlFile(path, host, images);
     } catch (const TFileError& error) {
         host.AddMessage(OpenFileErrorMessage(error));
-        return false;
+        return {};
     }
-    const TMapDocument& document = host.Document();
-    if (!document.CurrentMap || !document.HasImage()) {
+    if (!result || !result.Bitmaps.HasImage()) {
         if (host.Messages().empty()) {
             host.AddMessage(ReaderMessages::ImageChoiceCancelled);
         }
-        return false;
+        return {};
     }
     // A single map is taken without asking; a --map that does not name it is still wrong.
-    if (host.MapName() && document.CurrentMap->Name != *host.MapName()) {
-        host.AddMessage(host.UnknownMapMessage({document.CurrentMap->Name}));
-        return false;
+    if (host.MapName() && result.Map->Name != *host.MapName()) {
+        host.AddMessage(host.UnknownMapMessage({result.Map->Name}));
+        return {};
     }
-    return true;
+    return result;
 }
 
 // The command line of a command that takes fileCount files; std::nullopt when it is wrong.
@@ -135,12 +135,12 @@ int WithLoadedMap(const TReadOptions& options,
                   const std::function<int(const TImageMap&, int, int)>& action) {
     try {
         TToolReaderHost host(options.MapName, options.ImageFile);
-        if (!LoadMap(options.Files.front(), host)) {
+        const TMapReadResult read = LoadMap(options.Files.front(), host);
+        if (!read) {
             return Failure(host.Messages());
         }
-        const TMapDocument& document = host.Document();
-        return action(*document.CurrentMap, document.SourceBitmap.width(),
-                      document.SourceBitmap.height());
+        return action(*read.Map, read.Bitmaps.SourceBitmap.width(),
+                      read.Bitmaps.SourceBitmap.height());
     } catch (const std::exception& error) {
         return Failure({std::string("kvxtool: ") + error.what()});
     }

@@ -2,7 +2,7 @@
 // The reader's host for kvxtool: no window, the questions are answered from the command line
 // and every message the editor would show is kept for the error report.
 
-#include "html/MapReaderHost.h"
+#include "formats/MapReaderHost.h"
 
 #include <optional>
 #include <string>
@@ -20,12 +20,6 @@ public:
     // image; without them these questions fail.
     TToolReaderHost(std::optional<std::string> mapName, std::optional<std::string> imageFile);
 
-    TMapDocument& Document() override { return FDocument; }
-    void SetUpEditorForMap() override {}
-    void AddAreaTreeNode() override {}
-    void ExpandOverview() override {}
-    void AdjustView() override {}
-    void ResetEditor() override { FDocument.Release(); }
     void ShowMessage(TMessageKind kind, const std::string& text, int helpContext) override;
     std::optional<std::size_t> ChooseMap(const std::vector<std::string>& names) override;
     std::optional<std::string> ChooseImageFile(const std::string& presetFileName,
@@ -40,7 +34,6 @@ public:
     const std::optional<std::string>& MapName() const { return FMapName; }
 
 private:
-    TMapDocument FDocument;
     std::optional<std::string> FMapName;
     std::optional<std::string> FImageFile;
     std::vector<std::string> FMessages;

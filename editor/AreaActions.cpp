@@ -1,7 +1,7 @@
 #include "editor/AreaActions.h"
 
+#include "editor/FrmMain.h"
 #include "editor/PropertyPanel.h"
-#include "editor/unitFrmMain.h"
 #include "platform/QtCanvas.h"
 #include "platform/widgets/DialogService.h"
 

@@ -1,6 +1,6 @@
 #include "editor/CoordinatesGrid.h"
 
-#include "html/unitHelpProcs.h"
+#include "formats/HtmlTextRoutines.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "editor/PanelController.h"
 
+#include "editor/FrmMain.h"
 #include "editor/OverviewTree.h"
 #include "editor/PropertyPanel.h"
-#include "editor/unitFrmMain.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 
 #include "editor/DisplayView.h"
 #include "editor/FocusControl.h"
-#include "editor/unitFrmMain.h"
+#include "editor/FrmMain.h"
 
 #include <QAction>
 

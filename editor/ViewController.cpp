@@ -2,10 +2,10 @@
 
 #include "editor/DisplayView.h"
 #include "editor/FocusControl.h"
+#include "editor/FrmMain.h"
 #include "editor/ImageComposition.h"
 #include "editor/ViewMath.h"
-#include "editor/unitFrmMain.h"
-#include "html/ImageBitmap.h"
+#include "images/ImageBitmap.h"
 
 #include <QPainter>
 #include <QScrollBar>

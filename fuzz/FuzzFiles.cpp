@@ -1,7 +1,6 @@
 #include "fuzz/FuzzFiles.h"
 
-#include "html/ImageLoading.h"
-#include "html/MapDocument.h"
+#include "images/ImageLoading.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -46,7 +45,7 @@ const std::string& FuzzImage() {
 
 void FuzzLoadImage(const std::string& fileName, const std::uint8_t* data, std::size_t size) {
     const std::string path = WriteFuzzFile(fileName, data, size);
-    TMapDocument document;
+    TImageBitmaps document;
     if (LoadImage(path, document)) {
         if (document.SourceBitmap.size() != document.WorkBitmap.size() ||
             document.SourceBitmap.format() != QImage::Format_RGB32 ||

@@ -4,12 +4,16 @@
 
 namespace kvx {
 
-void TFuzzReaderHost::AddAreaTreeNode() {
-    // The tree reads the selected area's properties; do the same so that path is exercised.
-    if (FDocument.CurrentMap) {
+void CheckReadMap(const TMapReadResult& read) {
+    if (!read) {
+        return;
+    }
+    // The window's tree and grid read every area's properties; do the same so that path is
+    // exercised.
+    for (const TLinkAreaEntry& entry : read.Map->Entries()) {
         TLinkAreaProperties props;
-        FDocument.CurrentMap->GetSelectedProperties(props);
-        if (props.Kind != 0 && props.Coords.size() % 2 != 0) {
+        entry.Area->GetProperties(props);
+        if (props.Coords.size() % 2 != 0) {
             std::abort(); // the grid needs label/value pairs
         }
     }

@@ -1,6 +1,6 @@
 // The PNG decoder on arbitrary file contents: an image or a clean failure.
 #include "fuzz/FuzzFiles.h"
-#include "html/ImageBitmap.h"
+#include "images/ImageBitmap.h"
 
 // A few kilobytes can describe a picture of a hundred million pixels; decoding that takes
 // seconds however well the decoder behaves. Memory safety is the same at any size.

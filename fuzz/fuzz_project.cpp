@@ -1,7 +1,8 @@
 // Project files: the header test and both loaders on arbitrary file contents.
+#include "formats/ProjectFile.h"
 #include "fuzz/FuzzFiles.h"
 #include "fuzz/FuzzReaderHost.h"
-#include "html/ProjectFile.h"
+#include "images/ImageFiles.h"
 #include "platform/FileError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -9,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The chooser answers with the fuzz image, so the loaders get as far as the areas.
     kvx::TFuzzReaderHost host(kvx::FuzzImage());
     try {
-        kvx::OpenProjectFile(path, host);
+        kvx::CheckReadMap(kvx::OpenProjectFile(path, host, kvx::TImageFiles()));
     } catch (const kvx::TFileError&) {
     }
     return 0;

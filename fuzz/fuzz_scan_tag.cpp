@@ -1,5 +1,5 @@
 // The tag scanner and the attribute look-up on arbitrary text.
-#include "html/unitHelpProcs.h"
+#include "formats/HtmlTextRoutines.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
 // Coordinate lists: either numbers or the conversion error, nothing else.
-#include "html/unitHelpProcs.h"
+#include "formats/HtmlTextRoutines.h"
 
 #include <cstdlib>
 

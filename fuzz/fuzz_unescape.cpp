@@ -1,5 +1,5 @@
 // Entity unescaping on arbitrary text, and the round trip the project files rely on.
-#include "model/HtmlEntities.h"
+#include "model/TextConversion.h"
 
 #include <cstdlib>
 #include <string>

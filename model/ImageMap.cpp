@@ -1,11 +1,10 @@
 #include "model/ImageMap.h"
 
 #include "model/CircleLinkArea.h"
-#include "model/HtmlEntities.h"
-#include "model/IntegerText.h"
 #include "model/PathParts.h"
 #include "model/PolygonLinkArea.h"
 #include "model/RectangleLinkArea.h"
+#include "model/TextConversion.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,8 +1,7 @@
 #include "model/LinkArea.h"
 
-#include "model/HtmlEntities.h"
 #include "model/Int32Arithmetic.h"
-#include "model/IntegerText.h"
+#include "model/TextConversion.h"
 
 #include <stdexcept>
 

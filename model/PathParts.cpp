@@ -47,4 +47,24 @@ std::string_view WithoutDrive(std::string_view path) {
     return path.substr(DriveLength(path));
 }
 
+std::string ToNativeSeparators(std::string_view path) {
+    std::string result(path);
+    for (char& c : result) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    return result;
+}
+
+std::string SlashesToBackslashes(std::string_view path) {
+    std::string result(path);
+    for (char& c : result) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return result;
+}
+
 } // namespace kvx

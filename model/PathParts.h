@@ -17,4 +17,10 @@ std::string ExtensionOf(std::string_view path);
 // The path without a leading drive "X:".
 std::string_view WithoutDrive(std::string_view path);
 
+// "\" turned into "/".
+std::string ToNativeSeparators(std::string_view path);
+
+// Every "/" becomes "\".
+std::string SlashesToBackslashes(std::string_view path);
+
 } // namespace kvx

@@ -1,7 +1,7 @@
 #include "model/RectangleLinkArea.h"
 
 #include "model/Int32Arithmetic.h"
-#include "model/IntegerText.h"
+#include "model/TextConversion.h"
 
 #include <utility>
 

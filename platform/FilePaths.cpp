@@ -67,16 +67,6 @@ std::string ExecutableFolder() {
 
 } // namespace
 
-std::string ToNativeSeparators(std::string_view path) {
-    std::string result(path);
-    for (char& c : result) {
-        if (c == '\\') {
-            c = '/';
-        }
-    }
-    return result;
-}
-
 bool IsExistingFile(const std::string& path) {
     return !path.empty() && QFileInfo(QString::fromStdString(path)).isFile();
 }

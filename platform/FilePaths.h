@@ -9,8 +9,6 @@
 
 namespace kvx {
 
-// "\" turned into "/".
-std::string ToNativeSeparators(std::string_view path);
 // True for an existing regular file (folders do not count).
 bool IsExistingFile(const std::string& path);
 // The exact path when it names a file, else each component resolved without regard to

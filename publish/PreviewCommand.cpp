@@ -3,9 +3,9 @@
 #include "model/ImageMap.h"
 #include "platform/FileError.h"
 #include "platform/widgets/DialogService.h"
+#include "publish/FrmPreview.h"
 #include "publish/MapDefinitionText.h"
 #include "publish/PageTemplate.h"
-#include "publish/unitFrmPreview.h"
 
 #include <QDir>
 

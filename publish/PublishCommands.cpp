@@ -3,10 +3,10 @@
 #include "model/ImageMap.h"
 #include "platform/FilePaths.h"
 #include "platform/widgets/DialogService.h"
+#include "publish/FrmHtmlFile.h"
 #include "publish/HtmlFileText.h"
 #include "publish/MapDefinitionText.h"
 #include "publish/PageTemplate.h"
-#include "publish/unitFrmHtmlFile.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

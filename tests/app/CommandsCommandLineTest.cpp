@@ -2,7 +2,7 @@
 // relative paths taken from the current folder.
 #include "CommandsTestSupport.h"
 
-#include "html/ReaderMessages.h"
+#include "formats/ReaderMessages.h"
 
 #include <QDir>
 

@@ -3,7 +3,7 @@
 #include "CommandsTestSupport.h"
 
 #include "app/MapCommands.h"
-#include "html/ImageLoading.h"
+#include "images/ImageLoading.h"
 
 #include <QPushButton>
 

@@ -2,7 +2,7 @@
 // several maps or a missing image, and files that cannot be read.
 #include "CommandsTestSupport.h"
 
-#include "html/ReaderMessages.h"
+#include "formats/ReaderMessages.h"
 
 #include <QDir>
 #include <QListWidget>

@@ -2,7 +2,7 @@
 // image path line of Save As, and a failed write that keeps the map's changes.
 #include "CommandsTestSupport.h"
 
-#include "html/ProjectFile.h"
+#include "formats/ProjectFile.h"
 
 #include <QDir>
 #include <QFileInfo>

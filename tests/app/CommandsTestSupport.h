@@ -2,13 +2,13 @@
 // The windows of the program with the shell's commands wired as at start-up, headless, and
 // fixture files (images, HTML pages, project files) in a temporary folder.
 
+#include "app/FrmInfo.h"
+#include "app/FrmMapChoice.h"
+#include "app/FrmMapProps.h"
 #include "app/ShellCommands.h"
-#include "app/unitFrmInfo.h"
-#include "app/unitFrmMapChoice.h"
-#include "app/unitFrmMapProps.h"
-#include "editor/unitFrmMain.h"
-#include "publish/unitFrmHtmlFile.h"
-#include "publish/unitFrmPreview.h"
+#include "editor/FrmMain.h"
+#include "publish/FrmHtmlFile.h"
+#include "publish/FrmPreview.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedDialogService.h"
 

@@ -2,7 +2,7 @@
 // everything, No goes on, Yes saves and goes on only when the map was really saved.
 #include "CommandsTestSupport.h"
 
-#include "html/ProjectFile.h"
+#include "formats/ProjectFile.h"
 #include "support/RecordingHelpSystem.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The info dialog: what it tells about the program and its link to the maker's web page.
+#include "app/FrmInfo.h"
 #include "app/HomePage.h"
-#include "app/unitFrmInfo.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Choosing one of several maps of an HTML file.
-#include "app/unitFrmMapChoice.h"
+#include "app/FrmMapChoice.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingHelpSystem.h"
 #include "support/ScriptedDialogService.h"

@@ -1,7 +1,7 @@
 // The map properties dialog: what OK lets through and in which order it complains, the
 // border rule, the image chooser and the help it offers.
 #include "app/BorderSpinBox.h"
-#include "app/unitFrmMapProps.h"
+#include "app/FrmMapProps.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingHelpSystem.h"
 #include "support/ScriptedDialogService.h"

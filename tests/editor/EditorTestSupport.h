@@ -2,7 +2,7 @@
 // A main window with a map on an image made in the test, and mouse and key events sent to
 // its controls as the user would cause them.
 
-#include "editor/unitFrmMain.h"
+#include "editor/FrmMain.h"
 #include "support/QtPrinters.h"
 
 #include <QColor>

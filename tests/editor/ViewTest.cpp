@@ -4,7 +4,7 @@
 #include "editor/DisplayView.h"
 #include "editor/ViewController.h"
 #include "editor/ViewMath.h"
-#include "html/ImageBitmap.h"
+#include "images/ImageBitmap.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The first frame of a GIF, composed at the logical screen size.
 
 #include "ImageFixtures.h"
-#include "html/ImageLoading.h"
+#include "images/ImageLoading.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // JPEG at full size: every colour space comes out as RGB.
 
 #include "ImageFixtures.h"
-#include "html/ImageLoading.h"
+#include "images/ImageLoading.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,8 +1,7 @@
 // LoadImage: the extension picks the decoder, and a failed load keeps the previous image.
 
 #include "ImageFixtures.h"
-#include "html/ImageLoading.h"
-#include "html/MapDocument.h"
+#include "images/ImageLoading.h"
 
 #include <QDir>
 #include <QPainter>
@@ -48,7 +47,7 @@ protected:
     }
 
     TScratchDir FDir;
-    TMapDocument FDocument;
+    TImageBitmaps FDocument;
 };
 
 TEST_F(LoadImageTest, ExtensionAloneChoosesTheDecoderInAnyLetterCase) {
@@ -59,7 +58,7 @@ TEST_F(LoadImageTest, ExtensionAloneChoosesTheDecoderInAnyLetterCase) {
         {"alt.v2.gif", TContent::Gif, {3, 2}},
     };
     for (const auto& [name, content, size] : loading) {
-        TMapDocument document;
+        TImageBitmaps document;
         EXPECT_TRUE(LoadImage(Make(name, content), document)) << name;
         EXPECT_EQ(document.SourceBitmap.size(), size) << name;
     }
@@ -70,7 +69,7 @@ TEST_F(LoadImageTest, ExtensionAloneChoosesTheDecoderInAnyLetterCase) {
         {"foto.jpg.bak", TContent::Jpeg}, {"ordner.png/plan", TContent::Png},
     };
     for (const auto& [name, content] : refused) {
-        TMapDocument document;
+        TImageBitmaps document;
         EXPECT_FALSE(LoadImage(Make(name, content), document)) << name;
         EXPECT_FALSE(document.HasImage()) << name;
         EXPECT_TRUE(document.WorkBitmap.isNull()) << name;

@@ -1,7 +1,7 @@
 // PNG pixels as stored: every colour type becomes 8-bit RGB, transparency is not applied.
 
 #include "ImageFixtures.h"
-#include "html/ImageLoading.h"
+#include "images/ImageLoading.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -1,6 +1,6 @@
 #include "model/PolygonLinkArea.h"
 #include "RecordingCanvas.h"
-#include "model/IntegerText.h"
+#include "model/TextConversion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/FileError.h"
+#include "publish/FrmHtmlFile.h"
 #include "publish/PageTemplate.h"
 #include "publish/PublishCommands.h"
-#include "publish/unitFrmHtmlFile.h"
 #include "support/RecordingHelpSystem.h"
 #include "support/ScriptedDialogService.h"
 

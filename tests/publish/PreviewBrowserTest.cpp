@@ -1,7 +1,7 @@
 // The preview page in the embedded browser itself: the page must find its image copy, show its
 // umlauts and turn a click on an area into an alert.
+#include "publish/FrmPreview.h"
 #include "publish/PreviewCommand.h"
-#include "publish/unitFrmPreview.h"
 #include "support/ScriptedDialogService.h"
 
 #include "PublishFixture.h"

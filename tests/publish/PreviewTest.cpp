@@ -1,8 +1,8 @@
 #include "platform/FileError.h"
+#include "publish/FrmPreview.h"
 #include "publish/PageTemplate.h"
 #include "publish/PreviewCommand.h"
 #include "publish/PublishCommands.h"
-#include "publish/unitFrmPreview.h"
 #include "support/RecordingHelpSystem.h"
 #include "support/ScriptedDialogService.h"
 

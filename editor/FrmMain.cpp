@@ -1,0 +1,389 @@
+#include "editor/FrmMain.h"
+
+#include "editor/AreaActions.h"
+#include "editor/DisplayView.h"
+#include "editor/FocusControl.h"
+#include "editor/MainLayout.h"
+#include "editor/OverviewTree.h"
+#include "editor/PanelController.h"
+#include "editor/PropertyPanel.h"
+#include "editor/ToolController.h"
+#include "editor/ViewController.h"
+#include "platform/widgets/DialogService.h"
+#include "platform/widgets/HelpSystem.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+
+namespace kvx {
+
+namespace {
+
+constexpr int StatusPanelWidths[] = {250, 250, 100, 50};
+
+QLabel* NewCaptionBar(QWidget* parent, const QString& text, const char* objectName) {
+    auto* caption = new QLabel(text, parent);
+    caption->setObjectName(QString::fromLatin1(objectName));
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    caption->setAutoFillBackground(true);
+    QPalette colours = caption->palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Active, QPalette::Highlight));
+    colours.setColor(QPalette::WindowText,
+                     colours.color(QPalette::Active, QPalette::HighlightedText));
+    caption->setPalette(colours);
+    caption->resize(225, 16);
+    return caption;
+}
+
+TMsgKind MessageKindOf(TMessageKind kind) {
+    switch (kind) {
+    case TMessageKind::Warning:
+        return TMsgKind::Warning;
+    case TMessageKind::Error:
+        return TMsgKind::Error;
+    case TMessageKind::Information:
+        return TMsgKind::Information;
+    case TMessageKind::Confirmation:
+        return TMsgKind::Confirmation;
+    }
+    return TMsgKind::Information;
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Korvane 2"));
+    CreateComponents();
+    ConnectHandlers();
+    move(368, 162);
+    resize(800, 520);
+    setMinimumSize(500, 400);
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() {
+    // The controllers and the handlers below act on this window's members, which are gone
+    // before Qt deletes the child widgets; so they stop listening first.
+    FClient->removeEventFilter(this);
+    trvOverview->disconnect(this);
+    delete FAreaActions;
+    delete FPanel;
+    delete FTools;
+    delete FView;
+}
+
+void TfrmMain::CreateComponents() {
+    FClient = new QWidget(this);
+    FClient->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(FClient);
+    FClient->installEventFilter(this);
+
+    ControlBar = new QWidget(FClient);
+    ControlBar->setObjectName(QStringLiteral("ControlBar"));
+    BuildMainMenu(*this, *ControlBar);
+
+    lblOverview = NewCaptionBar(FClient, QStringLiteral("Übersicht"), "lblOverview");
+    trvOverview = new TOverviewTree(FClient);
+    trvOverview->resize(225, trvOverview->height());
+    bvlDivider = new QFrame(FClient);
+    bvlDivider->setObjectName(QStringLiteral("bvlDivider"));
+    bvlDivider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bvlDivider->resize(225, 2);
+    lblProperties =
+        NewCaptionBar(FClient, QStringLiteral("Eigenschaften der Verweisfläche"), "lblProperties");
+    pclProperties = new TPropertyPanel(FClient);
+    pclProperties->resize(225, 209);
+
+    bvlPicture = new QFrame(FClient);
+    bvlPicture->setObjectName(QStringLiteral("bvlPicture"));
+    bvlPicture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    pbxDisplay = new TDisplayView(FClient);
+    pbxDisplay->resize(0, 0);
+    scbHorizontal = new QScrollBar(Qt::Horizontal, FClient);
+    scbHorizontal->setObjectName(QStringLiteral("scbHorizontal"));
+    scbVertical = new QScrollBar(Qt::Vertical, FClient);
+    scbVertical->setObjectName(QStringLiteral("scbVertical"));
+    for (QScrollBar* bar : {scbHorizontal, scbVertical}) {
+        bar->setEnabled(false);
+        bar->setRange(0, 0);
+        bar->setPageStep(0);
+        bar->setFocusPolicy(Qt::NoFocus);
+    }
+    FocusControl = new TVxFocusControl(FClient);
+    FocusControl->resize(17, 17);
+
+    stbStatus = new QStatusBar(FClient);
+    stbStatus->setObjectName(QStringLiteral("stbStatus"));
+    stbStatus->setSizeGripEnabled(false);
+    stbStatus->setFixedHeight(19);
+    for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
+        auto* panel = new QLabel(stbStatus);
+        panel->setObjectName(QStringLiteral("stbStatusPanel%1").arg(i));
+        panel->setFixedWidth(StatusPanelWidths[i]);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        stbStatus->addWidget(panel);
+        StatusPanels[i] = panel;
+    }
+
+    InstallHelpKey(*this, hcMainWindow);
+}
+
+void TfrmMain::ConnectHandlers() {
+    FView = new TViewController(*this);
+    FTools = new TToolController(*this);
+    FPanel = new TPanelController(*this);
+    FAreaActions = new TAreaActions(*this);
+    connect(trvOverview, &TOverviewTree::NodeChanging, this, &TfrmMain::trvOverviewChanging);
+    connect(trvOverview, &TOverviewTree::NodeChanged, this, &TfrmMain::trvOverviewChange);
+}
+
+void TfrmMain::FormCreate() {
+    pclProperties->strgrCoords->setColumnWidth(0, 90);
+    pclProperties->strgrCoords->setColumnWidth(1, 50);
+    FState.CoordsBufferFilled = false;
+    ResetEditor();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FClient && event->type() == QEvent::Resize) {
+        FormResize();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (CloseQueryHandler && !CloseQueryHandler()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TfrmMain::FormResize() {
+    TLayoutInput input;
+    input.ClientWidth = FClient->width();
+    input.ClientHeight = FClient->height();
+    input.ScrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scbVertical);
+    input.ControlBarHeight = 28;
+    input.StatusBarHeight = stbStatus->height();
+    input.OverviewLabelHeight = lblOverview->height();
+    input.OverviewLabelWidth = lblOverview->width();
+    input.DividerHeight = bvlDivider->height();
+    input.PropertiesLabelHeight = lblProperties->height();
+    input.PropertiesHeight = pclProperties->height();
+    input.ColumnWidth = trvOverview->width();
+    const TLayoutGeometry g = ComputeMainLayout(input);
+
+    ControlBar->setGeometry(0, 0, input.ClientWidth, input.ControlBarHeight);
+    stbStatus->setGeometry(g.StatusBar);
+    lblOverview->setGeometry(g.OverviewLabel);
+    trvOverview->setGeometry(g.Overview);
+    bvlDivider->setGeometry(g.Divider);
+    lblProperties->setGeometry(g.PropertiesLabel);
+    pclProperties->setGeometry(g.Properties);
+    bvlPicture->setGeometry(g.PictureFrame);
+    scbHorizontal->setGeometry(g.HorizontalBar);
+    scbVertical->setGeometry(g.VerticalBar);
+    FocusControl->setGeometry(g.FocusControl);
+    pbxDisplay->move(g.ViewTopLeft);
+    FState.ViewportSize = g.ViewportSize;
+    if (HasMap()) {
+        AdjustView();
+    }
+}
+
+void TfrmMain::AdjustView() {
+    FView->AdjustView();
+}
+void TfrmMain::RenderView() {
+    FView->RenderView();
+}
+QPoint TfrmMain::ViewToImage(QPoint viewPoint) const {
+    return FView->ViewToImage(viewPoint);
+}
+void TfrmMain::DisableAreaPanel() {
+    FPanel->DisableAreaPanel();
+}
+void TfrmMain::ShowSelectedArea() {
+    FPanel->ShowSelectedArea();
+}
+void TfrmMain::StoreAreaPanel() {
+    FPanel->StoreAreaPanel();
+}
+
+void TfrmMain::StoreAreaPanelIfSelected() {
+    if (HasMap() && FDocument.CurrentMap->HasSelection()) {
+        StoreAreaPanel();
+    }
+}
+
+void TfrmMain::ResetEditor() {
+    const TUpdatingControlsGuard guard(FState);
+    FState.ActiveTool = tlNone;
+    FState.DragState = dsIdle;
+    FState.ZoomFactor = 1.0f;
+    FState.ViewOrigin = QPoint(0, 0);
+    FState.VisibleImageSize = QSize(0, 0);
+
+    SetMapCommandsEnabled(false);
+    CheckTool(0);
+    CheckZoom(100);
+
+    trvOverview->RemoveAllNodes();
+    trvOverview->setEnabled(false);
+    setWindowTitle(QStringLiteral("Korvane 2"));
+    for (int panel = 0; panel <= 2; ++panel) {
+        SetStatusText(panel, QString());
+    }
+    FState.Modified = false;
+    FDocument.Release();
+    FView->ResetView();
+    DisableAreaPanel();
+}
+
+void TfrmMain::SetUpEditorForMap() {
+    const TUpdatingControlsGuard guard(FState);
+    SetMapCommandsEnabled(true);
+    CheckTool(tlEdit);
+    trvOverview->setEnabled(true);
+
+    FState.ActiveTool = tlEdit;
+    SetStatusText(2, QStringLiteral("Zoom: 100%"));
+    const QString name = HasMap() ? QString::fromStdString(FDocument.CurrentMap->Name) : QString();
+    trvOverview->BuildMapNodes(name);
+    ShowMapName(name);
+    ExpandOverview();
+}
+
+void TfrmMain::SetMapCommandsEnabled(bool enabled) {
+    SetMenuEnabled(mnuImageMap, enabled);
+    SetMenuEnabled(mnuView, enabled);
+    for (QAction* command : {mniSave, mniSaveAs, tbtSave, tbtPreview, tbtInsertNew,
+                             tbtInsertExisting, tbtCopyToClipboard, tbtMapProperties}) {
+        command->setEnabled(enabled);
+    }
+    for (int tool = tlRectangle; tool <= tlEdit; ++tool) {
+        ToolButton(tool)->setEnabled(enabled);
+    }
+    tbtZoom->setEnabled(enabled);
+}
+
+void TfrmMain::AddAreaTreeNode() {
+    if (!HasMap() || !FDocument.CurrentMap->HasSelection()) {
+        return;
+    }
+    const TUpdatingControlsGuard guard(FState);
+    TLinkAreaProperties props;
+    FDocument.CurrentMap->GetSelectedProperties(props);
+    trvOverview->AddAreaNode(props);
+}
+
+void TfrmMain::ShowReadMap(TMapReadResult read) {
+    FDocument.CurrentMap = std::move(read.Map);
+    FDocument.SourceBitmap = std::move(read.Bitmaps.SourceBitmap);
+    FDocument.WorkBitmap = std::move(read.Bitmaps.WorkBitmap);
+    SetUpEditorForMap();
+    {
+        const TUpdatingControlsGuard guard(FState);
+        for (const TLinkAreaEntry& entry : FDocument.CurrentMap->Entries()) {
+            TLinkAreaProperties props;
+            entry.Area->GetProperties(props);
+            trvOverview->AddAreaNode(props);
+        }
+    }
+    ExpandOverview();
+    AdjustView();
+}
+
+void TfrmMain::DeleteAreaTreeNode() {
+    const TUpdatingControlsGuard guard(FState);
+    QTreeWidgetItem* node = trvOverview->HighlightedNode();
+    if (TOverviewTree::NodeId(node)) {
+        delete node;
+    }
+}
+
+void TfrmMain::ExpandOverview() {
+    const TUpdatingControlsGuard guard(FState);
+    trvOverview->expandAll();
+}
+
+void TfrmMain::ShowMapName(const QString& name) {
+    setWindowTitle(QStringLiteral("Korvane 2 [%1]").arg(name));
+    if (QTreeWidgetItem* node = trvOverview->MapNode()) {
+        node->setText(0, name);
+    }
+}
+
+void TfrmMain::trvOverviewChanging(QTreeWidgetItem* node) {
+    if (FState.UpdatingControls) {
+        return;
+    }
+    if (TOverviewTree::NodeId(node)) {
+        StoreAreaPanel();
+    }
+}
+
+void TfrmMain::trvOverviewChange(QTreeWidgetItem* node) {
+    if (FState.UpdatingControls || !HasMap()) {
+        return;
+    }
+    FTools->FinishPendingDrag(false);
+    TImageMap& map = *FDocument.CurrentMap;
+    if (const auto id = TOverviewTree::NodeId(node)) {
+        map.SelectById(*id);
+    } else {
+        map.ClearSelection();
+    }
+    CheckTool(tlEdit);
+    FState.ActiveTool = tlEdit;
+    ShowSelectedArea();
+    RenderView();
+}
+
+void TfrmMain::SetStatusText(int panel, const QString& text) {
+    if (panel >= 0 && panel < static_cast<int>(StatusPanels.size())) {
+        StatusPanels[static_cast<std::size_t>(panel)]->setText(text);
+    }
+}
+
+QString TfrmMain::StatusText(int panel) const {
+    if (panel >= 0 && panel < static_cast<int>(StatusPanels.size())) {
+        return StatusPanels[static_cast<std::size_t>(panel)]->text();
+    }
+    return {};
+}
+
+void TfrmMain::ShowMessage(TMessageKind kind, const std::string& text, int helpContext) {
+    Dialogs().Message(this, MessageKindOf(kind), QString::fromStdString(text), TMsgButtons::Ok,
+                      helpContext);
+}
+
+std::optional<std::size_t> TfrmMain::ChooseMap(const std::vector<std::string>& names) {
+    if (!ChooseMapHandler) {
+        return std::nullopt;
+    }
+    return ChooseMapHandler(names);
+}
+
+std::optional<std::string> TfrmMain::ChooseImageFile(const std::string& presetFileName,
+                                                     const std::string& initialFolder,
+                                                     const std::string& filter) {
+    TFileDialogRequest request;
+    request.FileName = QString::fromStdString(presetFileName);
+    request.InitialFolder = QString::fromStdString(initialFolder);
+    request.Filter = QString::fromStdString(filter);
+    request.MustExist = true;
+    const std::optional<QString> chosen = Dialogs().OpenFile(this, request);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return chosen->toStdString();
+}
+
+} // namespace kvx

@@ -1,0 +1,145 @@
+#pragma once
+// The editor's main window (TfrmMain). It owns the open map with its bitmaps and the editor
+// state, and wires the view, the tools, the overview tree and the property panel together.
+// Commands of the shell and of publishing (app/, publish/) connect to the public actions
+// (mniNew ... tbtMapProperties, see TMainMenuActions) and call the routines below.
+//
+// Panel discipline: every command that reads, saves, publishes or replaces the map calls
+// StoreAreaPanelIfSelected() first, so that edits still held by the property panel count.
+
+#include "editor/EditorState.h"
+#include "editor/MainMenu.h"
+#include "editor/MapDocument.h"
+#include "formats/MapReadResult.h"
+#include "formats/MapReaderHost.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QScrollBar;
+class QStatusBar;
+class QTreeWidgetItem;
+
+namespace kvx {
+
+class TAreaActions;
+class TDisplayView;
+class TOverviewTree;
+class TPanelController;
+class TPropertyPanel;
+class TToolController;
+class TViewController;
+class TVxFocusControl;
+
+class TfrmMain : public QMainWindow, public TMainMenuActions, public TMapReaderHost {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // --- The open map and the editor state ---
+    TMapDocument& Document() { return FDocument; }
+    TEditorState& State() { return FState; }
+    bool HasMap() const { return FDocument.CurrentMap != nullptr; }
+    bool Modified() const { return FState.Modified; }
+    void SetModified(bool modified) { FState.Modified = modified; }
+
+    // --- View ---
+    // Sizes the view and its scroll bars for the zoom and the image; with a map only.
+    void AdjustView();
+    // Composes the image with all areas and shows it; with a map only.
+    void RenderView();
+    // Image coordinates of a point of the view (not clamped to the image).
+    QPoint ViewToImage(QPoint viewPoint) const;
+    // Back to the no-map state: releases the map and both bitmaps, disables the map commands.
+    void ResetEditor();
+    // Greys the property panel and disables the coordinate buttons.
+    void DisableAreaPanel();
+
+    // --- Overview tree ---
+    // After a map was created and named and its image loaded: enables the map commands,
+    // selects the edit tool, sets the caption and builds the map and group nodes.
+    void SetUpEditorForMap();
+    // Adds the node of the map's selected area (no highlight).
+    void AddAreaTreeNode();
+    // Deletes the highlighted area node.
+    void DeleteAreaTreeNode();
+    void ExpandOverview();
+    // The map's name in the caption ("Korvane 2 [name]") and on the map node.
+    void ShowMapName(const QString& name);
+
+    // --- Property panel ---
+    // Fills the panel from the selected area and highlights its node, or disables the panel.
+    void ShowSelectedArea();
+    // Writes the panel into the selected area.
+    void StoreAreaPanel();
+    // StoreAreaPanel when a map is open and an area selected: what commands call first.
+    void StoreAreaPanelIfSelected();
+
+    // --- Status bar panels 0 to 3 ---
+    void SetStatusText(int panel, const QString& text);
+    QString StatusText(int panel) const;
+
+    // --- Maps read from files ---
+    // Makes a map that a reader built the editor's, from the no-map state: the map with its
+    // image, its tree with a node per area in list order, the view; no area selected.
+    void ShowReadMap(TMapReadResult read);
+    // The questions and messages of the readers.
+    void ShowMessage(TMessageKind kind, const std::string& text, int helpContext) override;
+    std::optional<std::size_t> ChooseMap(const std::vector<std::string>& names) override;
+    std::optional<std::string> ChooseImageFile(const std::string& presetFileName,
+                                               const std::string& initialFolder,
+                                               const std::string& filter) override;
+    // Shows the map choice dialog (set by the program's start-up); without it no map is chosen.
+    std::function<std::optional<std::size_t>(const std::vector<std::string>&)> ChooseMapHandler;
+    // Asked when the window is about to close; false keeps it open. Without it, it closes.
+    std::function<bool()> CloseQueryHandler;
+
+    // --- Controllers, for the tests and for commands that drive the editor directly ---
+    TViewController& View() const { return *FView; }
+    TToolController& Tools() const { return *FTools; }
+    TPanelController& Panel() const { return *FPanel; }
+    TAreaActions& AreaActions() const { return *FAreaActions; }
+
+    // --- Components ---
+    QWidget* ControlBar = nullptr; // the tool bar strip holding ToolBar1
+    QLabel* lblOverview = nullptr;
+    TOverviewTree* trvOverview = nullptr;
+    QFrame* bvlDivider = nullptr;
+    QLabel* lblProperties = nullptr;
+    TPropertyPanel* pclProperties = nullptr;
+    QFrame* bvlPicture = nullptr;
+    TDisplayView* pbxDisplay = nullptr;
+    QScrollBar* scbHorizontal = nullptr;
+    QScrollBar* scbVertical = nullptr;
+    TVxFocusControl* FocusControl = nullptr;
+    QStatusBar* stbStatus = nullptr;
+    std::array<QLabel*, 4> StatusPanels{};
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateComponents();
+    void ConnectHandlers();
+    void FormCreate();
+    void FormResize();
+    // The commands that need a map: both map menus, saving and the tool bar's map buttons.
+    void SetMapCommandsEnabled(bool enabled);
+    void trvOverviewChanging(QTreeWidgetItem* node);
+    void trvOverviewChange(QTreeWidgetItem* node);
+
+    TMapDocument FDocument;
+    TEditorState FState;
+    QWidget* FClient = nullptr;
+    TViewController* FView = nullptr;
+    TToolController* FTools = nullptr;
+    TPanelController* FPanel = nullptr;
+    TAreaActions* FAreaActions = nullptr;
+};
+
+} // namespace kvx

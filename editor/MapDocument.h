@@ -1,0 +1,21 @@
+#pragma once
+// The open map with the two bitmaps of its image: what every load fills and every reset frees.
+
+#include "model/ImageMap.h"
+#include "platform/ImageSource.h"
+
+#include <memory>
+
+namespace kvx {
+
+struct TMapDocument : TImageBitmaps {
+    std::unique_ptr<TImageMap> CurrentMap;
+
+    void Release() {
+        CurrentMap.reset();
+        SourceBitmap = QImage();
+        WorkBitmap = QImage();
+    }
+};
+
+} // namespace kvx

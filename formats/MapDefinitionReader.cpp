@@ -1,0 +1,248 @@
+#include "formats/MapDefinitionReader.h"
+
+#include "model/Int32Arithmetic.h"
+
+#include "formats/HtmlTextRoutines.h"
+#include "formats/MapReaderHost.h"
+#include "formats/MapTextScanner.h"
+#include "formats/ProjectFile.h"
+#include "formats/ReaderMessages.h"
+#include "platform/FilePaths.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace kvx {
+
+namespace {
+
+struct TCollectedMap {
+    std::string Name; // unescaped, as listed for the choice
+    TTextSpan Text;   // the map text: from its map start tag to its /map tag
+};
+
+// Lower-case tag name of a complete tag text, "" when the scanner finds no name. Most tags of
+// a page are of no interest to a pass: when the first character of the name (what follows the
+// "<" and any blanks or line breaks) is none of firstChars, the name cannot match, and the
+// scan of the tag is spared.
+std::string TagName(std::string_view tagText, std::string_view firstChars) {
+    const std::size_t nameStart = tagText.find_first_not_of(" \r\n", 1);
+    if (nameStart == std::string_view::npos) {
+        return std::string();
+    }
+    char first = tagText[nameStart];
+    if (first >= 'A' && first <= 'Z') {
+        first = static_cast<char>(first - 'A' + 'a');
+    }
+    if (firstChars.find(first) == std::string_view::npos) {
+        return std::string();
+    }
+    const TStringArray2D rows = ScanTag(tagText, true);
+    return rows.empty() ? std::string() : LowerAscii(rows[0][0]);
+}
+
+// Pass 1: every named map with the stretch of text it covers.
+std::vector<TCollectedMap> CollectMaps(std::string_view text) {
+    std::vector<TCollectedMap> maps;
+    TMapTextScanner scanner(text, TQuoteScope::Everywhere);
+    bool inMap = false;
+    TTextSpan tag;
+    while (scanner.NextTag(tag)) {
+        const std::string_view tagText = tag.In(text);
+        const std::string name = TagName(tagText, "m/s");
+        if (name == "map") {
+            if (inMap) {
+                // The characters of this tag up to its ">" already belong to the previous map.
+                maps.back().Text.End = tag.End - 1;
+                inMap = false;
+            }
+            const TStringArray2D rows = ScanTag(tagText, false);
+            std::string mapName = GetAttribute("name", rows);
+            if (mapName.empty()) {
+                mapName = GetAttribute("id", rows);
+            }
+            if (!mapName.empty()) {
+                maps.push_back({HtmlUnescape(mapName), TTextSpan{tag.Begin, text.size()}});
+                inMap = true;
+            }
+        } else if (name == "/map") {
+            if (inMap) {
+                maps.back().Text.End = tag.End;
+                inMap = false;
+            }
+        } else if (name == "script" || name == "style") {
+            scanner.SetQuotesIgnored(true);
+        } else if (name == "/script" || name == "/style") {
+            scanner.SetQuotesIgnored(false);
+        }
+    }
+    return maps;
+}
+
+// Pass 2: the src of the first img whose usemap names the map.
+std::optional<std::string> FindImageSource(std::string_view text, const std::string& mapName) {
+    const std::string wanted = "#" + mapName;
+    TMapTextScanner scanner(text, TQuoteScope::Everywhere);
+    TTextSpan tag;
+    while (scanner.NextTag(tag)) {
+        const std::string_view tagText = tag.In(text);
+        if (TagName(tagText, "i") != "img") {
+            continue;
+        }
+        const TStringArray2D rows = ScanTag(tagText, false);
+        if (HtmlUnescape(GetAttribute("usemap", rows)) == wanted) {
+            return GetAttribute("src", rows);
+        }
+    }
+    return std::nullopt;
+}
+
+// The three places an image may be, in this order; then the user is asked.
+std::optional<std::string> LocateImage(const std::string& source, const std::string& sourceFile,
+                                       TMapReaderHost& host, const TImageSource& images) {
+    const std::string path = SlashesToBackslashes(source);
+    const std::string folder = FolderPart(sourceFile);
+    const std::string fileName = FileNamePart(path);
+    if (std::optional<std::string> found =
+            images.FindFirstImageFile({path, folder + fileName, folder + path})) {
+        return found;
+    }
+    host.ShowMessage(TMessageKind::Warning, ReaderMessages::ImageNotFound,
+                     ReaderMessages::ReaderHelpContext);
+    std::optional<std::string> chosen = host.ChooseImageFile(fileName, folder, ImageFileFilter);
+    if (!chosen) {
+        host.ShowMessage(TMessageKind::Warning, ReaderMessages::ImageChoiceCancelled, 0);
+    }
+    return chosen;
+}
+
+// Creates the area the shape and coordinates describe; false when the area is to be skipped.
+bool CreateArea(TImageMap& map, const std::string& shape, const TIntegerArray& c) {
+    std::string status;
+    if (shape == "rect") {
+        if (c.size() < 4) {
+            return false;
+        }
+        map.AddArea(akRectangle, c[0], c[1], status);
+        map.ModifySelected(0, 0, c[2], c[3], mmDragNew, status);
+    } else if (shape == "circle") {
+        if (c.size() < 3) {
+            return false;
+        }
+        map.AddArea(akCircle, c[0], c[1], status);
+        map.ModifySelected(0, 0, Wrap32(std::int64_t{c[0]} + c[2]),
+                           Wrap32(std::int64_t{c[1]} + c[2]), mmDragNew, status);
+    } else if (shape == "poly" || shape == "polygon") {
+        if (c.size() < 4) {
+            return false;
+        }
+        map.AddArea(akPolygon, c[0], c[1], status);
+        for (std::size_t i = 2; i + 1 < c.size(); i += 2) {
+            map.ModifySelected(0, 0, c[i], c[i + 1], mmDragNew, status);
+            map.ModifySelected(0, 0, c[i], c[i + 1], mmAddPoint, status);
+        }
+    } else {
+        return false;
+    }
+    map.ModifySelected(0, 0, 0, 0, mmFinish, status);
+    return true;
+}
+
+// Pass 3: one area per usable area tag of the chosen map text, in document order.
+void RebuildAreas(std::string_view mapText, TImageMap& map) {
+    TMapTextScanner scanner(mapText, TQuoteScope::InsideTags);
+    TTextSpan tag;
+    TLinkAreaProperties props;
+    while (scanner.NextTag(tag)) {
+        const std::string_view tagText = tag.In(mapText);
+        if (TagName(tagText, "a") != "area") {
+            continue;
+        }
+        const TStringArray2D rows = ScanTag(tagText, false);
+        const TIntegerArray coords = SplitCoords(GetAttribute("coords", rows));
+        if (!CreateArea(map, LowerAscii(GetAttribute("shape", rows)), coords)) {
+            continue;
+        }
+        map.GetSelectedProperties(props);
+        props.Href = HtmlUnescape(GetAttribute("href", rows));
+        props.Alt = HtmlUnescape(GetAttribute("alt", rows));
+        props.Target = HtmlUnescape(GetAttribute("target", rows));
+        props.OnMouseOver = HtmlUnescape(GetAttribute("onMouseover", rows));
+        props.OnMouseOut = HtmlUnescape(GetAttribute("onMouseout", rows));
+        props.OnClick = HtmlUnescape(GetAttribute("onClick", rows));
+        const std::string color = GetAttribute("kvxcolor", rows);
+        if (GetAttribute("kvxcontrast", rows) == "1") {
+            props.Contrast = true;
+        } else if (!color.empty()) {
+            props.Contrast = false;
+            props.Color = StrToInt(color);
+        }
+        map.SetSelectedProperties(props);
+        map.ClearSelection();
+    }
+}
+
+TMapReadResult ReadChosenMap(std::string_view text, const std::string& sourceFile,
+                             TMapReaderHost& host, const TImageSource& images) {
+    const std::vector<TCollectedMap> maps = CollectMaps(text);
+    if (maps.empty()) {
+        host.ShowMessage(TMessageKind::Warning, ReaderMessages::NoMapFound,
+                         ReaderMessages::ReaderHelpContext);
+        return {};
+    }
+    std::size_t chosen = 0;
+    if (maps.size() > 1) {
+        std::vector<std::string> names;
+        names.reserve(maps.size());
+        for (const TCollectedMap& map : maps) {
+            names.push_back(map.Name);
+        }
+        const std::optional<std::size_t> choice = host.ChooseMap(names);
+        if (!choice || *choice >= maps.size()) {
+            host.ShowMessage(TMessageKind::Warning, ReaderMessages::MapChoiceCancelled, 0);
+            return {};
+        }
+        chosen = *choice;
+    }
+    const TCollectedMap& map = maps[chosen];
+
+    const std::optional<std::string> source = FindImageSource(text, map.Name);
+    if (!source) {
+        host.ShowMessage(TMessageKind::Warning, ReaderMessages::NoImageUsesMap,
+                         ReaderMessages::ReaderHelpContext);
+        return {};
+    }
+    const std::optional<std::string> imageFile = LocateImage(*source, sourceFile, host, images);
+    if (!imageFile) {
+        return {};
+    }
+
+    const std::string projectFile = IsProjectFilePath(sourceFile) ? sourceFile : std::string();
+    TMapReadResult result = StartMapOnImage(map.Name, *imageFile, projectFile, images);
+    RebuildAreas(map.Text.In(text), *result.Map);
+    return result;
+}
+
+} // namespace
+
+TMapReadResult ReadMapDefinition(const std::string& text, const std::string& sourceFile,
+                                 TMapReaderHost& host, const TImageSource& images) {
+    try {
+        return ReadChosenMap(text, sourceFile, host, images);
+    } catch (...) {
+        // Whatever went wrong, no half-read map is handed back.
+        host.ShowMessage(TMessageKind::Error, ReaderMessages::LoadError,
+                         ReaderMessages::ReaderHelpContext);
+        return {};
+    }
+}
+
+std::vector<std::string> CollectMapNames(std::string_view text) {
+    std::vector<std::string> names;
+    for (TCollectedMap& map : CollectMaps(text)) {
+        names.push_back(std::move(map.Name));
+    }
+    return names;
+}
+
+} // namespace kvx

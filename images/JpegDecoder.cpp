@@ -1,0 +1,129 @@
+// JPEG decoding with libjpeg(-turbo) at full size into RGB32.
+
+#include "images/ImageBitmap.h"
+#include "images/ImageFile.h"
+#include "images/ImageLoading.h"
+
+#include <QColor>
+#include <QtGlobal>
+#include <csetjmp>
+#include <cstdint>
+#include <cstdio>
+// jpeglib.h needs size_t and FILE declared before it.
+#include <jpeglib.h>
+
+namespace kvx {
+namespace {
+
+// A progressive file may hold any number of scans, each re-reading the whole image; real
+// encoders write about a dozen, so this only stops files built to keep us busy.
+constexpr int MaxScans = 500;
+
+// libjpeg-turbo writes RGB32's byte order itself; its alpha byte is always 0xFF.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+constexpr J_COLOR_SPACE NativeRgb32 = JCS_EXT_BGRA;
+#else
+constexpr J_COLOR_SPACE NativeRgb32 = JCS_EXT_ARGB;
+#endif
+
+struct TJpegError {
+    jpeg_error_mgr Manager; // first, so that libjpeg's pointer to it leads to the whole
+    std::jmp_buf Jump;
+};
+
+[[noreturn]] void JumpOnError(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<TJpegError*>(info->err)->Jump, 1);
+}
+
+void IgnoreMessage(j_common_ptr) {}
+
+void LimitScans(j_common_ptr info) {
+    if (info->is_decompressor &&
+        reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > MaxScans) {
+        JumpOnError(info);
+    }
+}
+
+std::uint8_t Scale(unsigned a, unsigned b) {
+    return static_cast<std::uint8_t>((a * b + 127) / 255);
+}
+
+// libjpeg hands CMYK over as stored. Adobe's files (the APP14 marker) store it inverted, so
+// a value already is 255 minus the ink: R = C * K / 255. Other files hold plain ink.
+void ConvertCmykRow(const JSAMPLE* cmyk, QRgb* target, JDIMENSION width, bool inverted) {
+    const unsigned flip = inverted ? 0 : 255;
+    for (JDIMENSION x = 0; x < width; ++x, cmyk += 4) {
+        const unsigned k = cmyk[3] ^ flip;
+        target[x] =
+            qRgb(Scale(cmyk[0] ^ flip, k), Scale(cmyk[1] ^ flip, k), Scale(cmyk[2] ^ flip, k));
+    }
+}
+
+// libjpeg's error exit longjmps back into this function, so its frame holds only C data;
+// the bitmap lives in the caller. Every way out destroys the decompressor.
+bool Decompress(std::FILE* file, QImage* target) {
+    jpeg_decompress_struct info{};
+    TJpegError error{};
+    jpeg_progress_mgr progress{};
+    info.err = jpeg_std_error(&error.Manager);
+    error.Manager.error_exit = JumpOnError;
+    error.Manager.output_message = IgnoreMessage;
+    if (setjmp(error.Jump) != 0) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    progress.progress_monitor = LimitScans;
+    info.progress = &progress;
+    jpeg_stdio_src(&info, file);
+    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = cmyk ? JCS_CMYK : NativeRgb32;
+    jpeg_calc_output_dimensions(&info);
+    // Sized before jpeg_start_decompress, which allocates a progressive file's whole image.
+    const TScanlines lines = AllocateScanlines(*target, info.output_width, info.output_height);
+    if (lines.First == nullptr || info.output_components != 4) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_start_decompress(&info);
+    const JSAMPARRAY cmykRow =
+        cmyk ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                         info.output_width * 4, 1)
+             : nullptr;
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = cmyk ? cmykRow[0] : lines.Row(info.output_scanline);
+        const JDIMENSION y = info.output_scanline;
+        if (jpeg_read_scanlines(&info, &row, 1) != 1) {
+            jpeg_destroy_decompress(&info);
+            return false;
+        }
+        if (cmyk) {
+            ConvertCmykRow(row, reinterpret_cast<QRgb*>(lines.Row(y)), info.output_width,
+                           info.saw_Adobe_marker);
+        }
+    }
+    // Trailing markers are not needed for the pixels; skipping jpeg_finish_decompress keeps
+    // damage after the image data from failing an image that is complete.
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+} // namespace
+
+std::optional<QImage> DecodeJpeg(const std::string& path) {
+    const TImageFile file(path);
+    if (!file.IsOpen()) {
+        return std::nullopt;
+    }
+    QImage bitmap;
+    if (!Decompress(file.Handle(), &bitmap)) {
+        return std::nullopt;
+    }
+    return bitmap;
+}
+
+} // namespace kvx

@@ -1,0 +1,105 @@
+#include "model/TextConversion.h"
+
+#include <charconv>
+
+namespace kvx {
+
+std::string HtmlEscape(std::string_view text) {
+    std::string result;
+    result.reserve(text.size() + text.size() / 8);
+    for (const char c : text) {
+        switch (c) {
+        case '<':
+            result += "&lt;";
+            break;
+        case '>':
+            result += "&gt;";
+            break;
+        case '"':
+            result += "&quot;";
+            break;
+        case '&':
+            result += "&amp;";
+            break;
+        default:
+            result += c;
+            break;
+        }
+    }
+    return result;
+}
+
+std::string HtmlUnescape(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    // Start of a pending entity candidate ("&..." not yet ended by ";"), or npos.
+    std::size_t pending = std::string_view::npos;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '&') {
+            if (pending != std::string_view::npos) {
+                result.append(text.substr(pending, i - pending));
+            }
+            pending = i;
+        } else if (c == ';' && pending != std::string_view::npos) {
+            const std::string_view candidate = text.substr(pending, i - pending + 1);
+            if (candidate == "&amp;") {
+                result += '&';
+            } else if (candidate == "&quot;") {
+                result += '"';
+            } else if (candidate == "&lt;") {
+                result += '<';
+            } else if (candidate == "&gt;") {
+                result += '>';
+            } else {
+                result.append(candidate);
+            }
+            pending = std::string_view::npos;
+        } else if (pending == std::string_view::npos) {
+            result += c;
+        }
+    }
+    if (pending != std::string_view::npos) {
+        result.append(text.substr(pending));
+    }
+    return result;
+}
+
+EConvertError::EConvertError(std::string_view text)
+    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+
+std::int32_t StrToInt(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = negative ? text.substr(1) : text;
+    if (digits.empty()) {
+        throw EConvertError(text);
+    }
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            throw EConvertError(text);
+        }
+    }
+    std::int32_t value = 0;
+    // from_chars accepts the leading minus itself and reports values out of range.
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        throw EConvertError(text);
+    }
+    return value;
+}
+
+std::string IntToStr(std::int64_t value) {
+    return std::to_string(value);
+}
+
+std::string LowerAscii(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return result;
+}
+
+} // namespace kvx

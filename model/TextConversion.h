@@ -1,0 +1,34 @@
+#pragma once
+// The model's text conversions, the only ones the program uses: the four entities of attribute
+// text, decimal 32-bit integers and ASCII lower-casing. Pure functions on UTF-8 text.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace kvx {
+
+// Replaces "<", ">", "\"" and "&" by "&lt;", "&gt;", "&quot;" and "&amp;"; nothing else.
+std::string HtmlEscape(std::string_view text);
+
+// Turns exactly "&amp;", "&quot;", "&lt;" and "&gt;" back, one level only.
+std::string HtmlUnescape(std::string_view text);
+
+// Raised when a text is not a decimal 32-bit integer; the message names the text.
+class EConvertError : public std::runtime_error {
+public:
+    explicit EConvertError(std::string_view text);
+};
+
+// Strict decimal conversion: an optional leading "-" followed by at least one digit,
+// nothing else, and the value within the signed 32-bit range.
+std::int32_t StrToInt(std::string_view text);
+
+// Decimal text of a value, as the writer and the status texts show numbers.
+std::string IntToStr(std::int64_t value);
+
+// Lower-cases only the ASCII letters A to Z; every other byte (UTF-8 included) stays.
+std::string LowerAscii(std::string_view text);
+
+} // namespace kvx
