@@ -199,6 +199,10 @@ TTextFileContent DecodeText(const QByteArray& bytes) {
 }
 
 TTextFileContent ReadTextFile(const std::string& path) {
+    return DecodeText(ReadFileBytes(path));
+}
+
+QByteArray ReadFileBytes(const std::string& path) {
     const TFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0) {
         ThrowSystemError(errno);
@@ -228,7 +232,7 @@ TTextFileContent ReadTextFile(const std::string& path) {
         }
         bytes.append(buffer.data(), static_cast<qsizetype>(count));
     }
-    return DecodeText(bytes);
+    return bytes;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -252,7 +256,14 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 QByteArray EncodeForProjectFile(std::string_view utf8) {
-    return EncodeText(utf8, TTextEncoding::Windows1252);
+    // Windows-1252 bytes that happen to be valid UTF-8 ("Â®") would be read back as UTF-8
+    // and change the text; such a file is written as UTF-8.
+    if (std::optional<QByteArray> bytes = Utf8ToWindows1252(utf8)) {
+        if (!IsValidUtf8(std::string_view(bytes->constData(), std::size_t(bytes->size())))) {
+            return *bytes;
+        }
+    }
+    return AsBytes(utf8);
 }
 
 QByteArray EncodeText(std::string_view utf8, TTextEncoding encoding) {

@@ -22,9 +22,12 @@ struct TTextFileContent {
 TTextFileContent DecodeText(const QByteArray& bytes);
 // Reads a whole file; throws TFileError.
 TTextFileContent ReadTextFile(const std::string& path);
+// A whole file's bytes as they are; throws TFileError.
+QByteArray ReadFileBytes(const std::string& path);
 // The lines of a text without their line ends (CR LF, LF and CR all end a line).
 std::vector<std::string> SplitLines(std::string_view text);
-// Windows-1252 when every character has a code there, otherwise UTF-8.
+// Windows-1252 when every character has a code there and those bytes are not also valid
+// UTF-8, otherwise UTF-8 (without byte-order mark): either way it reads back as it was.
 QByteArray EncodeForProjectFile(std::string_view utf8);
 // In the given encoding when every character fits it, otherwise UTF-8.
 QByteArray EncodeText(std::string_view utf8, TTextEncoding encoding);
