@@ -2,6 +2,7 @@
 
 #include "formats/MapDefinitionReader.h"
 #include "formats/MapReaderHost.h"
+#include "formats/PageText.h"
 #include "formats/ReaderMessages.h"
 #include "formats/Version1Loader.h"
 #include "model/ImageMap.h"
@@ -107,8 +108,10 @@ TMapReadResult OpenProjectFile(const std::string& path, TMapReaderHost& host,
 
 TMapReadResult ImportHtmlFile(const std::string& path, TMapReaderHost& host,
                               const TImageSource& images) {
-    return ReadMapDefinition(JoinLines(SplitLines(ReadTextFile(path).Text), " "), path, host,
-                             images);
+    // A page is read in its own encoding (its byte-order mark or declaration), as a browser
+    // reads it.
+    return ReadMapDefinition(JoinLines(SplitLines(TPageText::ReadFile(path).Text()), " "), path,
+                             host, images);
 }
 
 std::string OpenFileErrorMessage(const TFileError& error) {

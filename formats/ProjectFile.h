@@ -29,8 +29,9 @@ bool IsProjectFilePath(std::string_view path);
 // line 2, then the map definition with the editor's attributes. CR LF line ends, UTF-8 text.
 std::string ProjectFileText(const TImageMap& map, int width, int height, bool saveAs);
 
-// Writes ProjectFileText to path, in Windows-1252 when every character fits, else UTF-8. A
-// failed write leaves any previous file untouched. Throws TFileError.
+// Writes ProjectFileText to path, in Windows-1252 when every character fits and those bytes
+// do not also read as UTF-8, else UTF-8. A failed write leaves any previous file untouched. Throws
+// TFileError.
 void SaveProjectFile(const std::string& path, const TImageMap& map, int width, int height,
                      bool saveAs);
 
@@ -40,8 +41,8 @@ void SaveProjectFile(const std::string& path, const TImageMap& map, int width, i
 TMapReadResult OpenProjectFile(const std::string& path, TMapReaderHost& host,
                                const TImageSource& images);
 
-// Import after the file dialog: reads an HTML file, joins its lines each followed by one
-// blank and runs the map reader. Throws TFileError when the file cannot be read.
+// Import after the file dialog: reads an HTML file in its own encoding, joins its lines each
+// followed by one blank and runs the map reader. Throws TFileError when the file cannot be read.
 TMapReadResult ImportHtmlFile(const std::string& path, TMapReaderHost& host,
                               const TImageSource& images);
 

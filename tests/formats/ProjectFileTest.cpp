@@ -162,14 +162,18 @@ TEST_F(ProjectFileTest, TextsFittingWindows1252AreSavedSo) {
     EXPECT_EQ(FHost.Map()->Name, "Häuser");
 }
 
-TEST_F(ProjectFileTest, TextsBeyondWindows1252AreSavedAsUtf8) {
-    FMap.Name = "Häuser Ω";
-    SaveProjectFile(PathOf("utf8.kvx"), FMap, 40, 30, false);
-    const QByteArray bytes = ReadBytes(PathOf("utf8.kvx"));
-    EXPECT_TRUE(bytes.contains("<map name=\"H\xC3\xA4user \xCE\xA9\""));
-    OpenProjectFile(PathOf("utf8.kvx"), FHost);
-    ASSERT_NE(FHost.Map(), nullptr);
-    EXPECT_EQ(FHost.Map()->Name, "Häuser Ω");
+TEST_F(ProjectFileTest, TextsBeyondWindows1252OrReadingAsUtf8AreSavedAsUtf8) {
+    // "Â®" fits Windows-1252, but those two bytes would read back as the UTF-8 of "®".
+    for (const std::string name : {"Häuser Ω", "Â®"}) {
+        FMap.Name = name;
+        SaveProjectFile(PathOf("utf8.kvx"), FMap, 40, 30, false);
+        const QByteArray bytes = ReadBytes(PathOf("utf8.kvx"));
+        EXPECT_TRUE(bytes.contains(QByteArray::fromStdString("<map name=\"" + name + "\"")));
+        TRecordingReaderHost host;
+        OpenProjectFile(PathOf("utf8.kvx"), host);
+        ASSERT_NE(host.Map(), nullptr);
+        EXPECT_EQ(host.Map()->Name, name);
+    }
 }
 
 TEST_F(ProjectFileTest, EveryLineEndsWithCrLf) {
@@ -253,16 +257,25 @@ TEST_F(ProjectFileTest, Version2LinesAreJoinedWithBlanks) {
     EXPECT_EQ(FHost.Map()->Entries()[0].Area->Alt, "x");
 }
 
-TEST_F(ProjectFileTest, ImportReadsAnyEncodingAndLeavesTheMapUnsaved) {
-    WriteBytes(PathOf("seite.htm"),
-               "<map name=\"k\">\r\n<area shape=\"rect\"\r\ncoords=\"1,2,3,4\" "
-               "alt=\"Gr\xFC\xDF\x65\">\r\n</map><img src=\"bild.png\" "
-               "usemap=\"#k\">\r\n");
-    ImportHtmlFile(PathOf("seite.htm"), FHost);
-    ASSERT_NE(FHost.Map(), nullptr);
-    EXPECT_EQ(FHost.Map()->ProjectFile, "");
-    ASSERT_EQ(FHost.Map()->Entries().size(), 1u);
-    EXPECT_EQ(FHost.Map()->Entries()[0].Area->Alt, "Grüße");
+TEST_F(ProjectFileTest, ImportReadsThePagesOwnEncodingAndLeavesTheMapUnsaved) {
+    const std::pair<QByteArray, std::string> pages[] = {
+        {"", "Grüße"}, // no declaration, not UTF-8: Windows-1252
+        {"<meta charset=\"shift_jis\">", "日本"},
+    };
+    for (const auto& [declaration, alt] : pages) {
+        const QByteArray altBytes = declaration.isEmpty() ? "Gr\xFC\xDF\x65" : "\x93\xFA\x96\x7B";
+        WriteBytes(PathOf("seite.htm"),
+                   declaration +
+                       "<map name=\"k\">\r\n<area shape=\"rect\"\r\n"
+                       "coords=\"1,2,3,4\" alt=\"" +
+                       altBytes + "\">\r\n</map><img src=\"bild.png\" usemap=\"#k\">\r\n");
+        TRecordingReaderHost host;
+        ImportHtmlFile(PathOf("seite.htm"), host);
+        ASSERT_NE(host.Map(), nullptr);
+        EXPECT_EQ(host.Map()->ProjectFile, "");
+        ASSERT_EQ(host.Map()->Entries().size(), 1u);
+        EXPECT_EQ(host.Map()->Entries()[0].Area->Alt, alt);
+    }
 }
 
 TEST(JoinLines, EveryLineIsFollowedByTheSeparator) {
