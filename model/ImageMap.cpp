@@ -140,7 +140,7 @@ void TImageMap::SetSelectedProperties(const TLinkAreaProperties& props) {
 }
 
 void TImageMap::GetHtml(int width, int height, bool editorAttributes, bool preview,
-                        std::string& html) const {
+                        std::string& html, std::string_view imageReference) const {
     const std::string name = HtmlEscape(Name);
     std::string result = "<map name=\"" + name + "\" id=\"" + name + "\">\r\n";
     std::string areaHtml;
@@ -154,9 +154,11 @@ void TImageMap::GetHtml(int width, int height, bool editorAttributes, bool previ
     if (preview) {
         source = PreviewImageName(ImageFile);
     } else if (editorAttributes) {
-        source = LowerAscii(ImageFile);
+        source = HtmlEscape(ImageFile);
+    } else if (!imageReference.empty()) {
+        source = HtmlEscape(imageReference);
     } else {
-        source = LowerAscii(FileNamePart(ImageFile));
+        source = HtmlEscape(FileNamePart(ImageFile));
     }
     const std::string alt = HtmlEscape(AltText);
     result += "<img src=\"" + source + "\" width=\"" + IntToStr(width) + "\" height=\"" +

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kvx {
@@ -49,8 +50,11 @@ public:
     void GetSelectedProperties(TLinkAreaProperties& props) const;
     void SetSelectedProperties(const TLinkAreaProperties& props);
     // The map definition: project variant with editorAttributes, preview variant with preview.
-    void GetHtml(int width, int height, bool editorAttributes, bool preview,
-                 std::string& html) const;
+    // The img's src names the image with its own letter case: the project variant by its full
+    // path, the publishing variant by imageReference (how the page that will hold it reaches
+    // the image) or else by its file name. Quotes, "&", "<" and ">" in it become entities.
+    void GetHtml(int width, int height, bool editorAttributes, bool preview, std::string& html,
+                 std::string_view imageReference = {}) const;
 
     // Read access for tools and tests: the areas in list order and the last id handed out.
     const std::vector<TLinkAreaEntry>& Entries() const { return FEntries; }

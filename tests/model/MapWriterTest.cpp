@@ -79,7 +79,7 @@ TEST(MapWriter, MapWithoutAreas) {
     map.Name = "leer";
     map.ImageFile = "/home/anna/Bilder/Plan.PNG";
     EXPECT_EQ(HtmlOf(map, false, false, 8, 6),
-              "<map name=\"leer\" id=\"leer\">\r\n</map>\r\n<img src=\"plan.png\" width=\"8\" "
+              "<map name=\"leer\" id=\"leer\">\r\n</map>\r\n<img src=\"Plan.PNG\" width=\"8\" "
               "height=\"6\" border=\"0\" alt=\"\" title=\"\" usemap=\"#leer\" />\r\n");
 }
 
@@ -91,16 +91,19 @@ TEST(MapWriter, EmptyNameGivesEmptyAttributesAndABareHash) {
               "height=\"300\" border=\"0\" alt=\"\" title=\"\" usemap=\"#\" />\r\n");
 }
 
-TEST(MapWriter, NameAndAltTextAreEscapedButSourceAndBorderAreNot) {
+TEST(MapWriter, NameAltTextAndSourceAreEscapedButBorderIsNot) {
     TImageMap map;
     map.Name = "a\"&b";
     map.AltText = "<Haus>";
     map.Border = "1\"";
-    map.ImageFile = "C:\\A&B\\x.gif";
+    map.ImageFile = "/web/A&B/\"x\" <1>.gif";
     EXPECT_EQ(HtmlOf(map, true, false),
               "<map name=\"a&quot;&amp;b\" id=\"a&quot;&amp;b\">\r\n</map>\r\n<img "
-              "src=\"c:\\a&b\\x.gif\" width=\"400\" height=\"300\" border=\"1\"\" "
-              "alt=\"&lt;Haus&gt;\" title=\"&lt;Haus&gt;\" usemap=\"#a&quot;&amp;b\" />\r\n");
+              "src=\"/web/A&amp;B/&quot;x&quot; &lt;1&gt;.gif\" width=\"400\" height=\"300\" "
+              "border=\"1\"\" alt=\"&lt;Haus&gt;\" title=\"&lt;Haus&gt;\" "
+              "usemap=\"#a&quot;&amp;b\" />\r\n");
+    EXPECT_NE(HtmlOf(map, false, false).find("src=\"&quot;x&quot; &lt;1&gt;.gif\""),
+              std::string::npos);
 }
 
 struct TSourceCase {
@@ -112,11 +115,14 @@ struct TSourceCase {
 
 TEST(MapWriter, ImageSourcePerVariant) {
     const TSourceCase cases[] = {
-        {"D:\\Fotos\\ÄRGER.JPG", "d:\\fotos\\Ärger.jpg", "Ärger.jpg", "kvx2temp.jpg"},
-        {"C:\\Bilder.alt\\Haus", "c:\\bilder.alt\\haus", "haus", "kvx2temp"},
-        {"/home/Anna/Bilder/Haus.GIF", "/home/anna/bilder/haus.gif", "haus.gif", "kvx2temp.gif"},
-        {"C:Haus.Png", "c:haus.png", "haus.png", "kvx2temp.png"},
-        {"Plan.tar.GZ", "plan.tar.gz", "plan.tar.gz", "kvx2temp.gz"},
+        {"D:\\Fotos\\ÄRGER.JPG", "D:\\Fotos\\ÄRGER.JPG", "ÄRGER.JPG", "kvx2temp.jpg"},
+        {"C:\\Bilder.alt\\Haus", "C:\\Bilder.alt\\Haus", "Haus", "kvx2temp"},
+        {"/home/Anna/Bilder/IMG_1234.JPG", "/home/Anna/Bilder/IMG_1234.JPG", "IMG_1234.JPG",
+         "kvx2temp.jpg"},
+        {"/home/anna/Ernte Bild.JPEG", "/home/anna/Ernte Bild.JPEG", "Ernte Bild.JPEG",
+         "kvx2temp.jpeg"},
+        {"C:Haus.Png", "C:Haus.Png", "Haus.Png", "kvx2temp.png"},
+        {"Plan.tar.GZ", "Plan.tar.GZ", "Plan.tar.GZ", "kvx2temp.gz"},
         {"", "", "", "kvx2temp"},
     };
     for (const TSourceCase& c : cases) {
@@ -132,6 +138,16 @@ TEST(MapWriter, ImageSourcePerVariant) {
         EXPECT_EQ(sourceOf(false, false), c.Publish);
         EXPECT_EQ(sourceOf(false, true), c.Preview);
     }
+}
+
+TEST(MapWriter, PublishingSourceIsTheGivenReferenceEscaped) {
+    TImageMap map;
+    map.ImageFile = "/web/Bilder/Haus.PNG";
+    std::string html;
+    map.GetHtml(1, 1, false, false, html, "../Bilder/Haus & Hof.PNG");
+    EXPECT_NE(html.find("<img src=\"../Bilder/Haus &amp; Hof.PNG\""), std::string::npos);
+    map.GetHtml(1, 1, true, false, html, "../Bilder/Haus.PNG");
+    EXPECT_NE(html.find("<img src=\"/web/Bilder/Haus.PNG\""), std::string::npos);
 }
 
 TEST(MapWriter, AreasFollowTheListOrderNotTheIds) {
