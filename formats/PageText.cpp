@@ -172,10 +172,4 @@ TPageText TPageText::With(std::vector<TPageEdit> edits) const {
     return TPageText(BytesWith(std::move(edits)), FEncoding);
 }
 
-TPageText TPageText::Emptied() const {
-    TPageText empty(FBytes.left(qsizetype(FEncoding.ByteOrderMarkLength)), FEncoding);
-    empty.FLineEnd = FLineEnd;
-    return empty;
-}
-
 } // namespace kvx

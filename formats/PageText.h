@@ -47,8 +47,6 @@ public:
     QByteArray BytesWith(std::vector<TPageEdit> edits) const;
     // The page those bytes make, in the same encoding.
     TPageText With(std::vector<TPageEdit> edits) const;
-    // The same kind of page without text: encoding, byte-order mark and line end stay.
-    TPageText Emptied() const;
 
     // text with each of its line ends (CR LF, LF, CR) made the page's own.
     std::string WithPageLineEnds(std::string_view text) const;

@@ -6,9 +6,12 @@
 #include "platform/TextFile.h"
 #include "platform/widgets/DialogService.h"
 #include "platform/widgets/HelpSystem.h"
+#include "publish/HtmlFileText.h"
 #include "publish/ToolWindowLook.h"
 
 #include <QFontDatabase>
+#include <QLabel>
+#include <QStatusBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -77,15 +80,32 @@ TfrmHtmlFile::TfrmHtmlFile(QWidget* parent) : QDialog(parent) {
     reditHtml->setPalette(palette);
     connect(reditHtml, &QTextEdit::textChanged, this, &TfrmHtmlFile::reditHtmlChange);
 
+    stbHtmlFile = new QStatusBar(this);
+    stbHtmlFile->setObjectName(QStringLiteral("stbHtmlFile"));
+    lblFileFormat = new QLabel(stbHtmlFile);
+    lblFileFormat->setObjectName(QStringLiteral("lblFileFormat"));
+    stbHtmlFile->addWidget(lblFileFormat, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(tlbHtmlFile);
     layout->addWidget(reditHtml, 1);
+    layout->addWidget(stbHtmlFile);
+    SetPage(TPageText());
+    Changed = false;
+}
+
+void TfrmHtmlFile::SetPage(const TPageText& page) {
+    FPage = page;
+    reditHtml->setPlainText(EditorPageText(page));
+    // What the editor made of the text, which is not always exactly what it was given.
+    FShown = Text();
+    lblFileFormat->setText(PageFormatText(page));
 }
 
 void TfrmHtmlFile::SetText(const QString& text) {
-    reditHtml->setPlainText(ToEditorLineEnds(text));
+    reditHtml->setPlainText(text);
 }
 
 QString TfrmHtmlFile::Text() const {
@@ -158,9 +178,38 @@ bool TfrmHtmlFile::tbtSaveAsClick() {
     return WriteFile();
 }
 
+void TfrmHtmlFile::FollowFilePath() {
+    if (!DefinitionForPage) {
+        return;
+    }
+    const QString updated = DefinitionForPage(FilePath);
+    if (updated == Definition) {
+        return;
+    }
+    // Definitions inserted for another place and left as they were now name the image from
+    // the file's own folder.
+    const QString before = ToEditorLineEnds(Definition);
+    const QString after = ToEditorLineEnds(updated);
+    const QString text = Text();
+    QTextCursor cursor(reditHtml->document());
+    cursor.beginEditBlock();
+    for (qsizetype at = text.lastIndexOf(before); at >= 0;
+         at = at < before.size() ? -1 : text.lastIndexOf(before, at - before.size())) {
+        cursor.setPosition(int(at));
+        cursor.setPosition(int(at + before.size()), QTextCursor::KeepAnchor);
+        cursor.insertText(after, DefinitionFormat());
+    }
+    cursor.endEditBlock();
+    Definition = updated;
+}
+
 bool TfrmHtmlFile::WriteFile() {
+    FollowFilePath();
+    const QString edited = Text();
+    QByteArray bytes;
     try {
-        WriteFileSafely(FilePath.toStdString(), EncodeHtmlFile(Text(), Format));
+        bytes = PageBytesForEditorText(FPage, FShown, edited);
+        WriteFileSafely(FilePath.toStdString(), bytes);
     } catch (const TFileError& error) {
         Dialogs().Message(this, TMsgKind::Error,
                           QStringLiteral("Fehler beim Speichern der Datei! Bitte drücken Sie F1 "
@@ -169,6 +218,8 @@ bool TfrmHtmlFile::WriteFile() {
                           TMsgButtons::Ok, hcHtmlFile);
         return false;
     }
+    FPage = TPageText::FromBytes(bytes, FPage.Encoding());
+    FShown = edited;
     setWindowTitle(QString::fromStdString(LowerAscii(FilePath.toStdString())));
     Changed = false;
     return true;

@@ -2,12 +2,15 @@
 // The HTML file window: a small plain-text editor for a web page into which the map
 // definition is put, saved from here. Created once; the file commands fill it before each use.
 
-#include "publish/HtmlFileText.h"
+#include "formats/PageText.h"
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <optional>
 
+class QLabel;
+class QStatusBar;
 class QTextEdit;
 class QToolBar;
 class QToolButton;
@@ -25,10 +28,18 @@ public:
     QString Definition;
     // The editor's text differs from what was loaded or last saved.
     bool Changed = false;
-    // How the file is written back: its encoding, byte-order mark and line ends.
-    THtmlFileFormat Format;
+    // The definition for a page at the given path, whose img names the image from the page's
+    // folder; set by the commands, so that the file chosen on saving is the one the image is
+    // named from.
+    std::function<QString(const QString& pagePath)> DefinitionForPage;
 
-    // The editor's text (any line ends) in place of what it held; the undo history goes.
+    // The file as read or last saved. Saving writes its bytes back wherever the user left the
+    // text alone, in its encoding and with its line ends.
+    const TPageText& Page() const { return FPage; }
+    // Puts page into the editor in place of what it held; the undo history goes.
+    void SetPage(const TPageText& page);
+    // The editor's text ("\n" line ends) in place of what it held, as a change to the page;
+    // the undo history goes.
     void SetText(const QString& text);
     // The editor's text with "\n" line ends.
     QString Text() const;
@@ -47,6 +58,9 @@ public:
     QToolButton* tbtClose = nullptr;
     QToolButton* tbtHelp = nullptr;
     QTextEdit* reditHtml = nullptr;
+    QStatusBar* stbHtmlFile = nullptr;
+    // The status line: the file's encoding and line end.
+    QLabel* lblFileFormat = nullptr;
 
     // The button handlers; the two saves return whether the file was written.
     void tbtInsertDefinitionClick();
@@ -62,7 +76,12 @@ public slots:
 private:
     void reditHtmlChange();
     std::optional<QString> AskForFilePath(const QString& initialFolder);
+    void FollowFilePath();
     bool WriteFile();
+
+    TPageText FPage;
+    // The editor's text right after the page was put in or saved.
+    QString FShown;
 };
 
 } // namespace kvx

@@ -1,53 +1,47 @@
 #include "publish/HtmlFileText.h"
 
+#include "formats/PageEditorText.h"
+
 #include <QTextDocument>
 
 namespace kvx {
 
 namespace {
 
-constexpr char ByteOrderMarkBytes[] = "\xEF\xBB\xBF";
+QString LineEndName(const std::string& lineEnd) {
+    if (lineEnd == "\r\n") {
+        return QStringLiteral("CR LF");
+    }
+    return lineEnd == "\n" ? QStringLiteral("LF") : QStringLiteral("CR");
+}
 
-QString FirstLineEnd(const std::string& text) {
-    const std::size_t end = text.find_first_of("\r\n");
-    if (end == std::string::npos) {
-        return QStringLiteral("\r\n");
+QString EncodingSourceText(const TDetectedEncoding& encoding) {
+    switch (encoding.Source) {
+    case TEncodingSource::ByteOrderMark:
+        return QStringLiteral("mit Byte-Order-Mark");
+    case TEncodingSource::Declaration:
+        return QStringLiteral("in der Datei angegeben");
+    case TEncodingSource::Utf8Bytes:
+        return QStringLiteral("erkannt");
+    case TEncodingSource::Fallback:
+        break;
     }
-    if (text[end] == '\n') {
-        return QStringLiteral("\n");
-    }
-    return end + 1 < text.size() && text[end + 1] == '\n' ? QStringLiteral("\r\n")
-                                                          : QStringLiteral("\r");
+    return QStringLiteral("angenommen");
 }
 
 } // namespace
 
-THtmlFileText LoadHtmlFile(const std::string& path) {
-    const TTextFileContent content = ReadTextFile(path);
-    THtmlFileText file;
-    file.Text = ToEditorLineEnds(QString::fromStdString(content.Text));
-    file.Format.Encoding = content.Encoding;
-    // The file keeps its byte-order mark when written back: a page without a declared
-    // charset depends on it to be shown as UTF-8.
-    file.Format.ByteOrderMark = content.ByteOrderMark;
-    file.Format.LineEnd = FirstLineEnd(content.Text);
-    return file;
+QString EditorPageText(const TPageText& page) {
+    return QString::fromStdString(EditorFormOfPage(page));
 }
 
-QByteArray EncodeHtmlFile(const QString& text, const THtmlFileFormat& format) {
-    QString withLineEnds = text;
-    if (format.LineEnd != QLatin1String("\n")) {
-        withLineEnds.replace(QLatin1Char('\n'), format.LineEnd);
-    }
-    const std::string utf8 = withLineEnds.toStdString();
-    QByteArray bytes =
-        format.Encoding ? EncodeText(utf8, *format.Encoding) : EncodeForProjectFile(utf8);
-    // A mark is only meaningful in front of UTF-8; text that no longer fits Windows-1252
-    // comes out as UTF-8 without one, as the program's other files do.
-    if (format.ByteOrderMark && format.Encoding == TTextEncoding::Utf8) {
-        bytes.prepend(ByteOrderMarkBytes);
-    }
-    return bytes;
+QByteArray PageBytesForEditorText(const TPageText& page, const QString& shown,
+                                  const QString& edited) {
+    const QByteArray before = shown.toUtf8();
+    const QByteArray after = edited.toUtf8();
+    return page.BytesWith(
+        EditsFromEditor(page, std::string_view(before.constData(), std::size_t(before.size())),
+                        std::string_view(after.constData(), std::size_t(after.size()))));
 }
 
 QString ToEditorLineEnds(const QString& text) {
@@ -72,6 +66,20 @@ QString EditorText(const QTextDocument& document) {
         }
     }
     return text;
+}
+
+QString PageFormatText(const TPageText& page) {
+    const TDetectedEncoding& encoding = page.Encoding();
+    QString text = QStringLiteral("Kodierung: ");
+    if (encoding.AsciiOnly) {
+        text += QStringLiteral("ASCII, ohne Angabe in der Datei (andere Zeichen werden als "
+                               "&#…; geschrieben)");
+    } else {
+        text += QString::fromUtf8(encoding.Encoding->Name.data(),
+                                  qsizetype(encoding.Encoding->Name.size())) +
+                QStringLiteral(" (") + EncodingSourceText(encoding) + QStringLiteral(")");
+    }
+    return text + QStringLiteral(" – Zeilenende: ") + LineEndName(page.LineEnd());
 }
 
 } // namespace kvx

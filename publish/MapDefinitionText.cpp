@@ -1,27 +1,23 @@
 #include "publish/MapDefinitionText.h"
 
+#include "formats/ImageReference.h"
 #include "model/ImageMap.h"
 
 #include <string>
 
 namespace kvx {
 
-namespace {
-
-QString Definition(const TImageMap& map, QSize imageSize, bool preview) {
+QString PublishingDefinition(const TImageMap& map, QSize imageSize, const QString& pagePath) {
     std::string html;
-    map.GetHtml(imageSize.width(), imageSize.height(), false, preview, html);
+    map.GetHtml(imageSize.width(), imageSize.height(), false, false, html,
+                ImageReferenceForPage(map.ImageFile, pagePath.toStdString()));
     return QString::fromStdString(html);
 }
 
-} // namespace
-
-QString PublishingDefinition(const TImageMap& map, QSize imageSize) {
-    return Definition(map, imageSize, false);
-}
-
 QString PreviewDefinition(const TImageMap& map, QSize imageSize) {
-    return Definition(map, imageSize, true);
+    std::string html;
+    map.GetHtml(imageSize.width(), imageSize.height(), false, true, html);
+    return QString::fromStdString(html);
 }
 
 } // namespace kvx

@@ -8,8 +8,10 @@ namespace kvx {
 
 class TImageMap;
 
-// What goes into web pages and onto the clipboard: the image by its file name only.
-QString PublishingDefinition(const TImageMap& map, QSize imageSize);
+// What goes into web pages and onto the clipboard: the image by its path relative to the
+// page at pagePath, or by its file name where no page is known (pagePath empty).
+QString PublishingDefinition(const TImageMap& map, QSize imageSize,
+                             const QString& pagePath = QString());
 // What the preview page holds: the image copy's name and alert links instead of the links.
 QString PreviewDefinition(const TImageMap& map, QSize imageSize);
 

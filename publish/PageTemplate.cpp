@@ -1,8 +1,5 @@
 #include "publish/PageTemplate.h"
 
-#include "platform/FilePaths.h"
-#include "platform/TextFile.h"
-
 namespace kvx {
 
 TMarkerReplacement ReplaceMapMarker(const QString& page, const QString& definition) {
@@ -22,13 +19,6 @@ TMarkerReplacement ReplaceMapMarker(const QString& page, const QString& definiti
 
 QString DefaultPageTemplateText() {
     return QString::fromUtf8(DefaultPageTemplate.data(), qsizetype(DefaultPageTemplate.size()));
-}
-
-QString LoadPageTemplate(const std::string& templatePath) {
-    if (!IsExistingFile(templatePath)) {
-        return DefaultPageTemplateText();
-    }
-    return QString::fromStdString(ReadTextFile(templatePath).Text);
 }
 
 } // namespace kvx

@@ -1,5 +1,7 @@
 #include "publish/PublishCommands.h"
 
+#include "formats/NewPage.h"
+#include "formats/PageText.h"
 #include "model/ImageMap.h"
 #include "platform/FilePaths.h"
 #include "platform/widgets/DialogService.h"
@@ -23,6 +25,13 @@ QString ImageFolder(const TImageMap& map) {
     return QString::fromStdString(FolderPart(map.ImageFile));
 }
 
+// Once the window's file is chosen, the definition names the image from the file's folder.
+void FollowTheChosenFile(const TImageMap& map, QSize imageSize, TfrmHtmlFile& window) {
+    window.DefinitionForPage = [&map, imageSize](const QString& pagePath) {
+        return PublishingDefinition(map, imageSize, pagePath);
+    };
+}
+
 } // namespace
 
 void InsertIntoNewHtmlFile(const TImageMap& map, QSize imageSize, TfrmHtmlFile& window) {
@@ -31,26 +40,28 @@ void InsertIntoNewHtmlFile(const TImageMap& map, QSize imageSize, TfrmHtmlFile& 
 
 void InsertIntoNewHtmlFile(const TImageMap& map, QSize imageSize, TfrmHtmlFile& window,
                            const std::string& templatePath) {
-    window.SetText(QString());
+    // No file is chosen yet: the image goes by its file name.
     const QString definition = PublishingDefinition(map, imageSize);
-    // Positions are counted on the editor's own line ends, so the selection lands exactly.
-    const TMarkerReplacement page = ReplaceMapMarker(
-        ToEditorLineEnds(LoadPageTemplate(templatePath)), ToEditorLineEnds(definition));
+    // A save compares the editor's text with the template's, so the new file is the
+    // template's bytes with the definition in place of the marker, in the template's encoding
+    // and with its line ends.
+    window.SetPage(LoadPageTemplate(templatePath));
+    const TMarkerReplacement page = ReplaceMapMarker(window.Text(), ToEditorLineEnds(definition));
+    window.SetText(page.Found() ? page.Text : QString());
     if (page.Found()) {
-        window.SetText(page.Text);
         window.MarkDefinition(page.Position, page.Length);
     }
     window.FilePath = ImageFolder(map);
     window.Definition = definition;
-    window.Format = THtmlFileFormat();
+    FollowTheChosenFile(map, imageSize, window);
     window.Changed = true;
     window.setWindowTitle(QStringLiteral("Neue HTML-Datei"));
     Dialogs().Exec(window);
+    window.DefinitionForPage = nullptr; // it refers to the map
 }
 
 void InsertIntoExistingHtmlFile(const TImageMap& map, QSize imageSize, TfrmHtmlFile& window) {
-    window.SetText(QString());
-    const QString definition = PublishingDefinition(map, imageSize);
+    window.SetPage(TPageText());
     TFileDialogRequest request;
     request.InitialFolder = QString::fromStdString(ToNativeSeparators(FolderPart(map.ImageFile)));
     request.Filter = OpenFilter;
@@ -59,14 +70,14 @@ void InsertIntoExistingHtmlFile(const TImageMap& map, QSize imageSize, TfrmHtmlF
     if (!chosen) {
         return;
     }
-    const THtmlFileText file = LoadHtmlFile(chosen->toStdString());
-    window.SetText(file.Text);
+    window.SetPage(TPageText::ReadFile(chosen->toStdString()));
     window.FilePath = *chosen;
-    window.Definition = definition;
-    window.Format = file.Format;
+    window.Definition = PublishingDefinition(map, imageSize, *chosen);
+    FollowTheChosenFile(map, imageSize, window);
     window.Changed = false;
     window.setWindowTitle(*chosen);
     Dialogs().Exec(window);
+    window.DefinitionForPage = nullptr;
 }
 
 void CopyToClipboard(const TImageMap& map, QSize imageSize) {

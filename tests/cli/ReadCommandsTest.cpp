@@ -1,7 +1,6 @@
 // kvxtool list, html, save and info: they read a file as the editor's Import or Open would
 // and print or save what the editor would. Whole outputs are compared with hand-written files
-// in tests/data/reader, where "@DIR@" stands for the folder of the test's files ("@dir@" for
-// it in lower case, as the project variant writes paths).
+// in tests/data/reader, where "@DIR@" stands for the folder of the test's files.
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -48,7 +47,6 @@ protected:
         QByteArray bytes = FileBytes(DataPath(name));
         EXPECT_FALSE(bytes.isEmpty()) << name.toStdString();
         bytes.replace("@DIR@", FDir.path().toUtf8());
-        bytes.replace("@dir@", FDir.path().toLower().toUtf8());
         return bytes;
     }
 

@@ -131,7 +131,6 @@ TEST_F(ProjectFileTest, SavedMapOpensAgain) {
         OpenProjectFile(path, host);
         ASSERT_NE(host.Map(), nullptr) << path;
         EXPECT_TRUE(host.Messages.empty());
-        // The img line holds the path in lower case; the file is found all the same.
         EXPECT_EQ(host.Map()->ImageFile, PathOf("Bild.PNG"));
         EXPECT_EQ(host.Map()->ProjectFile, path);
         ExpectSameMapAfterOpening(FMap, *host.Map());

@@ -1,98 +1,76 @@
 #include "publish/HtmlFileText.h"
-#include "platform/FileError.h"
 
-#include "PublishFixture.h"
-
-#include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace kvx {
 namespace {
 
+using namespace std::string_view_literals;
+
+QByteArray Bytes(std::string_view text) {
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
 struct TFileCase {
     const char* Name;
     QByteArray Bytes;
-    QString Text;
-    TTextEncoding Encoding;
-    bool ByteOrderMark;
-    const char* LineEnd;
+    QString Shown;  // what the editor shows
+    QString Status; // the status line
+    const char* U;  // how "ü" typed at the end is written
 };
 
-// Each file is read into the editor's form and written back byte for byte.
-TEST(HtmlFileText, ReadsEachFileFormatAndWritesItBackUnchanged) {
+// Each page goes through Qt's editor and back: without an edit the file's bytes come back
+// exactly; with a line typed at its end only that line is added, in the page's line end.
+TEST(HtmlFileText, PagesGoThroughTheEditorAndBackByteForByte) {
     const TFileCase cases[] = {
-        {"Windows-1252, CR LF",
-         QByteArray("<p>Gr\xFC\xDF"
-                    "e</p>\r\n<p>\x80</p>\r\n"),
-         QStringLiteral("<p>Grüße</p>\n<p>€</p>\n"), TTextEncoding::Windows1252, false, "\r\n"},
-        {"UTF-8, LF",
-         QByteArray("<p>Gr\xC3\xBC\xC3\x9F"
-                    "e</p>\n<p>x</p>"),
-         QStringLiteral("<p>Grüße</p>\n<p>x</p>"), TTextEncoding::Utf8, false, "\n"},
-        {"UTF-8 with BOM, CR LF", QByteArray("\xEF\xBB\xBF<p>\xC3\xA4</p>\r\n"),
-         QStringLiteral("<p>ä</p>\n"), TTextEncoding::Utf8, true, "\r\n"},
-        {"old Mac CR", QByteArray("a\rb\r"), QStringLiteral("a\nb\n"), TTextEncoding::Utf8, false,
-         "\r"},
-        {"one line", QByteArray("<html></html>"), QStringLiteral("<html></html>"),
-         TTextEncoding::Utf8, false, "\r\n"},
-        // A no-break space is kept, not turned into a blank.
-        {"no-break space",
-         QByteArray("a\xC2\xA0"
-                    "b\r\n"),
-         QStringLiteral("a\u00A0b\n"), TTextEncoding::Utf8, false, "\r\n"},
+        {"windows-1252, CR LF", "<p>Gr\xFC\xDF\x65</p>\r\n<p>\x80</p>\r\n",
+         QStringLiteral("<p>Grüße</p>\n<p>€</p>\n"),
+         QStringLiteral("Kodierung: windows-1252 (angenommen) – Zeilenende: CR LF"), "ü"},
+        {"UTF-8 with mark, CR CR LF and CR", "\xEF\xBB\xBF<p>\xC3\xA4</p>\r\r\na\rb\r",
+         QStringLiteral("<p>ä</p>\n\na\nb\n"),
+         QStringLiteral("Kodierung: UTF-8 (mit Byte-Order-Mark) – Zeilenende: CR"), "ü"},
+        {"line separators, NUL and controls in a script",
+         Bytes("<script>s=\"a\xE2\x80\xA8\x62\xE2\x80\xA9\x63\0\x01\x1F\";</script>\n"sv),
+         QString::fromUtf8("<script>s=\"a\nb\nc\0\x01\x1F\";</script>\n"sv),
+         QStringLiteral("Kodierung: UTF-8 (erkannt) – Zeilenende: LF"), "ü"},
+        {"EUC-KR", "<meta charset=euc-kr><p>\xC7\xD1</p>",
+         QStringLiteral("<meta charset=euc-kr><p>한</p>"),
+         QStringLiteral("Kodierung: EUC-KR (in der Datei angegeben) – Zeilenende: CR LF"),
+         "&#252;"},
+        {"UTF-16BE", QByteArray("\xFE\xFF\0<\0p\0>\0\n\xD5\x5C\0\n", 14),
+         QStringLiteral("<p>\n한\n"),
+         QStringLiteral("Kodierung: UTF-16BE (mit Byte-Order-Mark) – Zeilenende: LF"), "ü"},
+        {"ASCII without declaration", "<p>&uuml;</p>", QStringLiteral("<p>&uuml;</p>"),
+         QStringLiteral("Kodierung: ASCII, ohne Angabe in der Datei (andere Zeichen werden als "
+                        "&#…; geschrieben) – Zeilenende: CR LF"),
+         "&#252;"},
     };
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
     for (const TFileCase& c : cases) {
-        const QString path = folder.filePath("seite.htm");
-        test::WriteBytes(path, c.Bytes);
-        const THtmlFileText file = LoadHtmlFile(path.toStdString());
-        EXPECT_EQ(file.Text, c.Text) << c.Name;
-        EXPECT_EQ(file.Format.Encoding, c.Encoding) << c.Name;
-        EXPECT_EQ(file.Format.ByteOrderMark, c.ByteOrderMark) << c.Name;
-        EXPECT_EQ(file.Format.LineEnd, QString::fromLatin1(c.LineEnd)) << c.Name;
-
-        // Through the editor and back, as the HTML file window saves it.
+        const TPageText page = TPageText::FromBytes(c.Bytes);
         QTextDocument document;
-        document.setPlainText(file.Text);
-        EXPECT_EQ(EncodeHtmlFile(EditorText(document), file.Format), c.Bytes) << c.Name;
+        document.setPlainText(EditorPageText(page));
+        const QString shown = EditorText(document);
+        EXPECT_EQ(shown, c.Shown) << c.Name;
+        EXPECT_EQ(PageFormatText(page), c.Status) << c.Name;
+        EXPECT_EQ(PageBytesForEditorText(page, shown, shown), c.Bytes) << c.Name;
+
+        QTextCursor cursor(&document);
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(QStringLiteral("\nü"));
+        const QByteArray written = PageBytesForEditorText(page, shown, EditorText(document));
+        EXPECT_TRUE(written.startsWith(c.Bytes)) << c.Name;
+        const TPageText reread = TPageText::FromBytes(written, page.Encoding());
+        EXPECT_EQ(reread.Text(), page.Text() + page.LineEnd() + c.U) << c.Name;
     }
-}
-
-TEST(HtmlFileText, LoadingAMissingFileThrowsTheSystemsError) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    try {
-        LoadHtmlFile(folder.filePath("fehlt.htm").toStdString());
-        FAIL() << "no error";
-    } catch (const TFileError& error) {
-        EXPECT_EQ(error.Code, ENOENT);
-    }
-}
-
-TEST(HtmlFileText, ChoosesTheEncodingByTheFilesOwnAndFallsBackToUtf8) {
-    THtmlFileFormat newFile; // CR LF, Windows-1252 when everything fits
-    EXPECT_EQ(EncodeHtmlFile(QStringLiteral("ä\nb"), newFile), QByteArray("\xE4\r\nb"));
-    EXPECT_EQ(EncodeHtmlFile(QStringLiteral("ä\u0394"), newFile), QByteArray("\xC3\xA4\xCE\x94"));
-
-    THtmlFileFormat latin;
-    latin.Encoding = TTextEncoding::Windows1252;
-    latin.LineEnd = QStringLiteral("\n");
-    EXPECT_EQ(EncodeHtmlFile(QStringLiteral("€\n"), latin), QByteArray("\x80\n"));
-    // A Greek letter does not fit Windows-1252: the whole file becomes UTF-8.
-    EXPECT_EQ(EncodeHtmlFile(QStringLiteral("€\u0394"), latin), QByteArray("\xE2\x82\xAC\xCE\x94"));
-
-    THtmlFileFormat utf8;
-    utf8.Encoding = TTextEncoding::Utf8;
-    EXPECT_EQ(EncodeHtmlFile(QStringLiteral("ä"), utf8), QByteArray("\xC3\xA4"));
 }
 
 TEST(HtmlFileText, EditorTextTurnsEveryKindOfLineBreakIntoLf) {
     QTextDocument document;
     // A Shift+Enter line break (U+2028) is written as an ordinary line end.
-    document.setPlainText(QStringLiteral("a\r\nb\rc\u2028d"));
-    EXPECT_EQ(EditorText(document), QStringLiteral("a\nb\nc\nd"));
+    document.setPlainText(QStringLiteral("a\nb\u2029c\u2028d\u00A0"));
+    EXPECT_EQ(EditorText(document), QStringLiteral("a\nb\nc\nd\u00A0"));
     EXPECT_EQ(ToEditorLineEnds(QStringLiteral("a\r\nb\rc\nd\r")), QStringLiteral("a\nb\nc\nd\n"));
 }
 

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -42,6 +43,7 @@ protected:
         test::WriteSampleImage(ImagePath);
         Map = test::MakeSampleMap(ImagePath.toStdString());
         Definition = test::PublishingText(*Map);
+        PageDefinition = test::PublishingText(*Map, Folder.filePath("seite.htm"));
     }
 
     // Runs the new-file command with the template at templatePath; action runs while the
@@ -73,7 +75,9 @@ protected:
     QTemporaryDir Folder;
     QString ImagePath;
     std::unique_ptr<TImageMap> Map;
+    // For a new file and for a page beside the folder "Bilder".
     QString Definition;
+    QString PageDefinition;
     TScriptedDialogs Dialogs;
     TRecordingHelp Help;
     TfrmHtmlFile Window;
@@ -146,10 +150,11 @@ TEST_F(HtmlFileWindowTest, InsertingTwiceKeepsBothAndSelectsTheSecond) {
         Window.tbtInsertDefinition->click();
         EXPECT_TRUE(Window.Changed);
         Window.tbtInsertDefinition->click();
-        EXPECT_EQ(Window.Text(), "<body>\n" + Lf(Definition) + Lf(Definition) + "\n</body>\n");
+        EXPECT_EQ(Window.Text(),
+                  "<body>\n" + Lf(PageDefinition) + Lf(PageDefinition) + "\n</body>\n");
         const QTextCursor selection = Window.reditHtml->textCursor();
-        EXPECT_EQ(selection.selectionStart(), 7 + Lf(Definition).size());
-        EXPECT_EQ(SelectedText().replace(QChar::ParagraphSeparator, '\n'), Lf(Definition));
+        EXPECT_EQ(selection.selectionStart(), 7 + Lf(PageDefinition).size());
+        EXPECT_EQ(SelectedText().replace(QChar::ParagraphSeparator, '\n'), Lf(PageDefinition));
         EXPECT_EQ(ColourAt(*Window.reditHtml, selection.selectionStart()), QColor(0, 0, 255));
     });
 }
@@ -163,7 +168,7 @@ TEST_F(HtmlFileWindowTest, InsertingReplacesTheSelection) {
         cursor.setPosition(6, QTextCursor::KeepAnchor);
         Window.reditHtml->setTextCursor(cursor);
         Window.tbtInsertDefinition->click();
-        EXPECT_EQ(Window.Text(), "<p>" + Lf(Definition) + "</p>");
+        EXPECT_EQ(Window.Text(), "<p>" + Lf(PageDefinition) + "</p>");
     });
 }
 
@@ -175,6 +180,8 @@ TEST_F(HtmlFileWindowTest, ExistingFileOpensAsItIsWithTheDialogInTheImagesFolder
     OpenExisting(page, [&] {
         EXPECT_EQ(Window.Text(), "<html>\n<p>Grüße</p>\n</html>\n");
         EXPECT_FALSE(Window.reditHtml->textCursor().hasSelection());
+        EXPECT_EQ(Window.lblFileFormat->text(),
+                  "Kodierung: windows-1252 (angenommen) – Zeilenende: CR LF");
     });
     const TFileDialogRequest& request = Dialogs.Questions().at(0).File;
     EXPECT_EQ(request.InitialFolder, Folder.filePath("Bilder/"));
@@ -182,7 +189,9 @@ TEST_F(HtmlFileWindowTest, ExistingFileOpensAsItIsWithTheDialogInTheImagesFolder
                               "*.HTM|HTML-Dateien (*.html)|*.HTML|Alle Dateien (*.*)|*.*");
     EXPECT_EQ(Window.FilePath, page);
     EXPECT_EQ(Window.windowTitle(), page);
-    EXPECT_EQ(Window.Definition, Definition);
+    // The page names the image from its own folder.
+    EXPECT_EQ(Window.Definition, test::PublishingText(*Map, page));
+    EXPECT_TRUE(Window.Definition.contains("src=\"../Bilder/Haus.PNG\""));
     EXPECT_FALSE(Window.Changed);
 }
 
@@ -196,9 +205,11 @@ TEST_F(HtmlFileWindowTest, CancelledOpenDialogOrUnreadableFileShowsNoWindow) {
     }
 }
 
-TEST_F(HtmlFileWindowTest, SaveOfANewFileAsksForTheNameAndWritesWindows1252WithCrLf) {
+TEST_F(HtmlFileWindowTest, SaveOfANewFileAsksForTheNameAndWritesTheTemplatesUtf8) {
     const QString chosen = Folder.filePath("Bilder/Neue Seite.HTM");
     NewFile(Folder.filePath("keine-vorlage.htm"), [&] {
+        EXPECT_EQ(Window.lblFileFormat->text(),
+                  "Kodierung: UTF-8 (in der Datei angegeben) – Zeilenende: CR LF");
         Dialogs.AnswerSaveFile(chosen);
         Window.tbtSave->click();
         EXPECT_FALSE(Window.Changed);
@@ -212,25 +223,44 @@ TEST_F(HtmlFileWindowTest, SaveOfANewFileAsksForTheNameAndWritesWindows1252WithC
     EXPECT_TRUE(request.ConfirmOverwrite);
     const QString expected = DefaultPageTemplateText().replace(
         QString::fromUtf8(MapMarker.data(), MapMarker.size()), Definition);
-    // "Küche" fits Windows-1252.
-    EXPECT_EQ(test::ReadBytes(chosen), expected.toLatin1());
+    EXPECT_EQ(test::ReadBytes(chosen), expected.toUtf8());
 }
 
-TEST_F(HtmlFileWindowTest, SaveWritesAnExistingFileBackInItsOwnFormat) {
+TEST_F(HtmlFileWindowTest, ANewFileSavedElsewhereNamesTheImageFromThere) {
+    ASSERT_TRUE(QDir(Folder.path()).mkdir("Web"));
+    const QString chosen = Folder.filePath("Web/neu.htm");
+    NewFile(Folder.filePath("keine-vorlage.htm"), [&] {
+        Dialogs.AnswerSaveFile(chosen);
+        Window.tbtSave->click();
+        EXPECT_EQ(Window.Definition, test::PublishingText(*Map, chosen));
+    });
+    const QByteArray written = test::ReadBytes(chosen);
+    EXPECT_TRUE(written.contains("<img src=\"../Bilder/Haus.PNG\""));
+    EXPECT_FALSE(written.contains("<img src=\"Haus.PNG\""));
+}
+
+TEST_F(HtmlFileWindowTest, SaveWritesAnExistingFileBackWithOnlyTheInsertionAdded) {
     const QString page = Folder.filePath("seite.htm");
-    test::WriteBytes(page, "\xEF\xBB\xBF<body>\n\xC3\xA4\n</body>\n");
+    // Line ends of three kinds, a line separator in a script, a control character.
+    const QByteArray before =
+        "\xEF\xBB\xBF<body>\r\r\n<script>s='a\xE2\x80\xA8\x62\x01';</script>\r";
+    const QByteArray after = "\xC3\xA4\n\r</body>\r\n";
+    test::WriteBytes(page, before + after);
     OpenExisting(page, [&] {
         QTextCursor cursor = Window.reditHtml->textCursor();
-        cursor.setPosition(7);
+        cursor.setPosition(int(Window.Text().indexOf(QStringLiteral("ä"))));
         Window.reditHtml->setTextCursor(cursor);
         Window.tbtInsertDefinition->click();
         Window.tbtSave->click();
         EXPECT_FALSE(Window.Changed);
+        // A second save writes the same again.
+        Window.tbtSave->click();
     });
-    // No save dialog: the file has a name. UTF-8 with its mark and LF line ends stay.
+    // No save dialog: the file has a name. The definition takes the page's most common line
+    // end; every other byte stays.
     EXPECT_EQ(Dialogs.Questions().size(), 2u);
-    EXPECT_EQ(test::ReadBytes(page),
-              "\xEF\xBB\xBF<body>\n" + Lf(Definition).toUtf8() + "\xC3\xA4\n</body>\n");
+    QString inserted = Lf(PageDefinition);
+    EXPECT_EQ(test::ReadBytes(page), before + inserted.replace("\n", "\r").toUtf8() + after);
 }
 
 TEST_F(HtmlFileWindowTest, SaveAsStartsInTheFilesFolderAndLowersTheCaption) {

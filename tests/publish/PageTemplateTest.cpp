@@ -1,26 +1,25 @@
 #include "publish/PageTemplate.h"
 
-#include "PublishFixture.h"
-
 #include <QStringList>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace kvx {
 namespace {
 
-TEST(DefaultPageTemplate, HasThirteenCrLfLinesWithTheMarkerInLineEleven) {
+TEST(DefaultPageTemplate, HasFourteenCrLfLinesDeclaringUtf8WithTheMarkerInLineTwelve) {
     const QString page = DefaultPageTemplateText();
     EXPECT_FALSE(page.endsWith(QLatin1String("\n")));
     EXPECT_EQ(page.count(QLatin1String("\r\n")), page.count(QLatin1Char('\n')));
     const QStringList lines = page.split(QLatin1String("\r\n"));
-    ASSERT_EQ(lines.size(), 13);
+    ASSERT_EQ(lines.size(), 14);
     EXPECT_EQ(lines[0], "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">");
-    EXPECT_EQ(lines[4],
+    EXPECT_EQ(lines[3], "<head>");
+    EXPECT_EQ(lines[4], " <meta charset=\"utf-8\">");
+    EXPECT_EQ(lines[5],
               " <meta name=\"generator\" content=\"Korvane 2 (https://www.velmora.example/)\">");
-    EXPECT_EQ(lines[10], QString::fromUtf8(MapMarker.data(), qsizetype(MapMarker.size())));
-    EXPECT_EQ(lines[12], "</html>");
-    for (const int empty : {1, 7, 9}) {
+    EXPECT_EQ(lines[11], QString::fromUtf8(MapMarker.data(), qsizetype(MapMarker.size())));
+    EXPECT_EQ(lines[13], "</html>");
+    for (const int empty : {1, 8, 10}) {
         EXPECT_TRUE(lines[empty].isEmpty()) << empty;
     }
     EXPECT_EQ(MapMarker.size(), 24u);
@@ -58,20 +57,6 @@ TEST(ReplaceMapMarker, ReplacesTheFirstMarkerOnlyAndReportsWhereInQStringPositio
             EXPECT_EQ(result.Text.mid(result.Position, result.Length), definition) << c.Name;
         }
     }
-}
-
-TEST(LoadPageTemplate, ReadsAnExistingFileWholeAndFallsBackToTheBuiltInPage) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    EXPECT_EQ(LoadPageTemplate(folder.filePath("vorlage.htm").toStdString()),
-              DefaultPageTemplateText());
-
-    // A Windows-1252 template with umlauts and no line break at its end.
-    const QString path = folder.filePath("vorlage.htm");
-    test::WriteBytes(path, QByteArray("<h1>Gr\xFC\xDF"
-                                      "e</h1>\r\n<!-- !!!Image-Map!!! -->"));
-    EXPECT_EQ(LoadPageTemplate(path.toStdString()),
-              QStringLiteral("<h1>Grüße</h1>\r\n<!-- !!!Image-Map!!! -->"));
 }
 
 } // namespace

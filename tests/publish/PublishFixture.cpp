@@ -1,5 +1,7 @@
 #include "PublishFixture.h"
 
+#include "formats/ImageReference.h"
+
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -40,9 +42,10 @@ std::unique_ptr<TImageMap> MakeSampleMap(const std::string& imageFile) {
     return map;
 }
 
-QString PublishingText(const TImageMap& map) {
+QString PublishingText(const TImageMap& map, const QString& pagePath) {
     std::string html;
-    map.GetHtml(SampleImageSize.width(), SampleImageSize.height(), false, false, html);
+    map.GetHtml(SampleImageSize.width(), SampleImageSize.height(), false, false, html,
+                ImageReferenceForPage(map.ImageFile, pagePath.toStdString()));
     return QString::fromStdString(html);
 }
 

@@ -20,7 +20,8 @@ void WriteSampleImage(const QString& path);
 // A map "karte" on imageFile with a rectangle linking "wohnzimmer.htm" (alt "Wohnzimmer")
 // and a circle linking "küche.htm" (alt "Küche & Herd").
 std::unique_ptr<TImageMap> MakeSampleMap(const std::string& imageFile);
-// The map's definition in the variant used for publishing, as the model writes it.
-QString PublishingText(const TImageMap& map);
+// The map's definition in the variant used for publishing, as the model writes it: the image
+// named from the page at pagePath, or by its file name.
+QString PublishingText(const TImageMap& map, const QString& pagePath = QString());
 
 } // namespace kvx::test
