@@ -3,6 +3,7 @@
 #include "images/ImageLoading.h"
 
 #include <QByteArray>
+#include <QCommandLineParser>
 #include <QFile>
 #include <QSaveFile>
 #include <iostream>
@@ -37,11 +38,12 @@ bool WritePpm(const QImage& bitmap, const std::string& path, std::string& error)
 }
 
 int RunDecodeCommand(const TCommandArguments& arguments) {
-    if (arguments.size() != 2) {
+    QCommandLineParser parser;
+    if (!ParseCommandLine(parser, arguments, 2)) {
         return UsageError("decode", DecodeArguments);
     }
-    const std::string& imageFile = arguments[0];
-    const std::string& outputFile = arguments[1];
+    const std::string imageFile = ArgumentPath(parser.positionalArguments()[0]);
+    const std::string outputFile = ArgumentPath(parser.positionalArguments()[1]);
     TImageBitmaps bitmaps;
     if (!LoadImage(imageFile, bitmaps)) {
         std::cerr << UnknownImageFormatMessage << '\n';

@@ -11,7 +11,7 @@
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
 
-#include <algorithm>
+#include <QCommandLineParser>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -24,53 +24,40 @@ namespace {
 struct TReadOptions {
     std::optional<std::string> MapName;
     std::optional<std::string> ImageFile;
-    std::optional<std::string> Variant;
-    bool SaveAs = false;
     std::vector<std::string> Files;
 };
 
-// Options may stand anywhere; "--name value" and "--name=value" both work, "--" ends them.
-// valueOptions and flagOptions list what the command accepts.
-bool ParseOptions(const TCommandArguments& arguments,
-                  std::initializer_list<std::string_view> valueOptions,
-                  std::initializer_list<std::string_view> flagOptions, TReadOptions& options) {
-    const auto accepts = [](std::initializer_list<std::string_view> list, std::string_view name) {
-        return std::find(list.begin(), list.end(), name) != list.end();
-    };
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& word = arguments[i];
-        if (optionsEnded || !word.starts_with("--")) {
-            options.Files.push_back(word);
-            continue;
-        }
-        if (word == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        const std::size_t equals = word.find('=');
-        const std::string name = word.substr(0, equals);
-        if (accepts(flagOptions, name) && equals == std::string::npos) {
-            options.SaveAs = true;
-            continue;
-        }
-        if (!accepts(valueOptions, name)) {
-            return false;
-        }
-        std::string value;
-        if (equals != std::string::npos) {
-            value = word.substr(equals + 1);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            return false;
-        }
-        std::optional<std::string>& target = name == "--map"     ? options.MapName
-                                             : name == "--image" ? options.ImageFile
-                                                                 : options.Variant;
-        target = std::move(value);
+const QCommandLineOption MapOption(QStringLiteral("map"), QString(), QStringLiteral("NAME"));
+const QCommandLineOption ImageOption(QStringLiteral("image"), QString(), QStringLiteral("BILD"));
+const QCommandLineOption VariantOption(QStringLiteral("variant"), QString(),
+                                       QStringLiteral("VARIANTE"), QStringLiteral("publish"));
+const QCommandLineOption SaveAsOption(QStringLiteral("save-as"));
+
+std::optional<std::string> OptionalValue(const QCommandLineParser& parser,
+                                         const QCommandLineOption& option) {
+    if (!parser.isSet(option)) {
+        return std::nullopt;
     }
-    return true;
+    return parser.value(option).toStdString();
+}
+
+// The files and the answers to the reader's questions of a parsed command line.
+TReadOptions ReadOptions(const QCommandLineParser& parser) {
+    TReadOptions options;
+    options.MapName = OptionalValue(parser, MapOption);
+    if (const QStringList images = parser.values(ImageOption); !images.isEmpty()) {
+        options.ImageFile = ArgumentPath(images.last());
+    }
+    for (const QString& file : parser.positionalArguments()) {
+        options.Files.push_back(ArgumentPath(file));
+    }
+    return options;
+}
+
+// A parser that knows --map and --image, the answers every reading command accepts.
+void AddReaderOptions(QCommandLineParser& parser) {
+    parser.addOption(MapOption);
+    parser.addOption(ImageOption);
 }
 
 // Messages as the terminal shows them: one per line, line ends native.
@@ -116,19 +103,6 @@ TMapReadResult LoadMap(const std::string& file, TToolReaderHost& host) {
     return result;
 }
 
-// The command line of a command that takes fileCount files; std::nullopt when it is wrong.
-std::optional<TReadOptions> ParseCommandLine(const TCommandArguments& arguments,
-                                             std::initializer_list<std::string_view> valueOptions,
-                                             std::initializer_list<std::string_view> flagOptions,
-                                             std::size_t fileCount) {
-    TReadOptions options;
-    if (!ParseOptions(arguments, valueOptions, flagOptions, options) ||
-        options.Files.size() != fileCount) {
-        return std::nullopt;
-    }
-    return options;
-}
-
 // Loads the first file and hands the map with its image size to action. What the editor
 // would leave to its internal-error handler (out of memory) ends the command with a message.
 int WithLoadedMap(const TReadOptions& options,
@@ -154,11 +128,11 @@ void WriteBytes(const QByteArray& bytes) {
 } // namespace
 
 int RunListCommand(const TCommandArguments& arguments) {
-    const std::optional<TReadOptions> options = ParseCommandLine(arguments, {}, {}, 1);
-    if (!options) {
+    QCommandLineParser parser;
+    if (!ParseCommandLine(parser, arguments, 1)) {
         return UsageError("list", ListArguments);
     }
-    const std::string path = AbsoluteToolPath(options->Files.front());
+    const std::string path = AbsoluteToolPath(ArgumentPath(parser.positionalArguments().front()));
     std::vector<std::string> lines;
     try {
         lines = SplitLines(ReadTextFile(path).Text);
@@ -192,13 +166,15 @@ int RunListCommand(const TCommandArguments& arguments) {
 }
 
 int RunHtmlCommand(const TCommandArguments& arguments) {
-    const std::optional<TReadOptions> options =
-        ParseCommandLine(arguments, {"--variant", "--map", "--image"}, {}, 1);
-    const std::string variant = options ? options->Variant.value_or("publish") : std::string();
-    if (!options || (variant != "publish" && variant != "project" && variant != "preview")) {
+    QCommandLineParser parser;
+    AddReaderOptions(parser);
+    parser.addOption(VariantOption);
+    const bool parsed = ParseCommandLine(parser, arguments, 1);
+    const std::string variant = parsed ? parser.value(VariantOption).toStdString() : std::string();
+    if (!parsed || (variant != "publish" && variant != "project" && variant != "preview")) {
         return UsageError("html", HtmlArguments);
     }
-    return WithLoadedMap(*options, [&](const TImageMap& map, int width, int height) {
+    return WithLoadedMap(ReadOptions(parser), [&](const TImageMap& map, int width, int height) {
         std::string html;
         map.GetHtml(width, height, variant == "project", variant == "preview", html);
         WriteBytes(EncodeForProjectFile(html));
@@ -207,14 +183,17 @@ int RunHtmlCommand(const TCommandArguments& arguments) {
 }
 
 int RunSaveCommand(const TCommandArguments& arguments) {
-    const std::optional<TReadOptions> options =
-        ParseCommandLine(arguments, {"--map", "--image"}, {"--save-as"}, 2);
-    if (!options) {
+    QCommandLineParser parser;
+    AddReaderOptions(parser);
+    parser.addOption(SaveAsOption);
+    if (!ParseCommandLine(parser, arguments, 2)) {
         return UsageError("save", SaveArguments);
     }
-    return WithLoadedMap(*options, [&](const TImageMap& map, int width, int height) {
+    const TReadOptions options = ReadOptions(parser);
+    const bool saveAs = parser.isSet(SaveAsOption);
+    return WithLoadedMap(options, [&](const TImageMap& map, int width, int height) {
         try {
-            SaveProjectFile(options->Files[1], map, width, height, options->SaveAs);
+            SaveProjectFile(options.Files[1], map, width, height, saveAs);
         } catch (const TFileError& error) {
             return Failure({SaveFileErrorMessage(error)});
         }
@@ -223,14 +202,13 @@ int RunSaveCommand(const TCommandArguments& arguments) {
 }
 
 int RunInfoCommand(const TCommandArguments& arguments) {
-    const std::optional<TReadOptions> options =
-        ParseCommandLine(arguments, {"--map", "--image"}, {}, 1);
-    if (!options) {
+    QCommandLineParser parser;
+    AddReaderOptions(parser);
+    if (!ParseCommandLine(parser, arguments, 1)) {
         return UsageError("info", InfoArguments);
     }
-    return WithLoadedMap(*options, [](const TImageMap& map, int width, int height) {
-        std::cout << MapInfoJson(map, width, height);
-        std::cout.flush();
+    return WithLoadedMap(ReadOptions(parser), [](const TImageMap& map, int width, int height) {
+        WriteBytes(MapInfoJson(map, width, height));
         return ExitSuccess;
     });
 }

@@ -6,6 +6,7 @@
 #include "cli/DecodeCommand.h"
 #include "cli/ReadCommands.h"
 
+#include <QFile>
 #include <array>
 #include <iostream>
 #include <string_view>
@@ -59,7 +60,11 @@ int main(int argc, char** argv) {
     }
     for (const TCommand& command : Commands) {
         if (command.Name == word) {
-            return command.Run(kvx::TCommandArguments(argv + 2, argv + argc));
+            kvx::TCommandArguments arguments;
+            for (int i = 2; i < argc; ++i) {
+                arguments.append(QFile::decodeName(argv[i]));
+            }
+            return command.Run(arguments);
         }
     }
     std::cerr << "kvxtool: unbekannter Befehl \"" << word << "\"\n\n";

@@ -150,7 +150,7 @@ TEST_F(ReadCommandsTest, InfoEscapesJsonStrings) {
     const TReadRun run = Run({"info", "zeichen.htm"});
     EXPECT_EQ(run.ExitCode, 0) << run.Errors.constData();
     EXPECT_TRUE(run.Output.contains("\"name\": \"a\\\"b\\\\c\",\n")) << run.Output.constData();
-    EXPECT_TRUE(run.Output.contains("\"alt\": \"Tab\\u0009here\",\n"));
+    EXPECT_TRUE(run.Output.contains("\"alt\": \"Tab\\there\",\n"));
     EXPECT_TRUE(run.Output.contains("\"href\": \"\xC3\xA4\xE2\x82\xAC\",\n"));
 }
 
