@@ -3,6 +3,7 @@
 #include "cli/MapInfoJson.h"
 #include "cli/ToolReaderHost.h"
 #include "formats/MapDefinitionReader.h"
+#include "formats/PageText.h"
 #include "formats/ProjectFile.h"
 #include "formats/ReaderMessages.h"
 #include "formats/Version1Loader.h"
@@ -21,12 +22,6 @@ namespace kvx {
 
 namespace {
 
-struct TReadOptions {
-    std::optional<std::string> MapName;
-    std::optional<std::string> ImageFile;
-    std::vector<std::string> Files;
-};
-
 const QCommandLineOption MapOption(QStringLiteral("map"), QString(), QStringLiteral("NAME"));
 const QCommandLineOption ImageOption(QStringLiteral("image"), QString(), QStringLiteral("BILD"));
 const QCommandLineOption VariantOption(QStringLiteral("variant"), QString(),
@@ -41,7 +36,8 @@ std::optional<std::string> OptionalValue(const QCommandLineParser& parser,
     return parser.value(option).toStdString();
 }
 
-// The files and the answers to the reader's questions of a parsed command line.
+} // namespace
+
 TReadOptions ReadOptions(const QCommandLineParser& parser) {
     TReadOptions options;
     options.MapName = OptionalValue(parser, MapOption);
@@ -54,11 +50,12 @@ TReadOptions ReadOptions(const QCommandLineParser& parser) {
     return options;
 }
 
-// A parser that knows --map and --image, the answers every reading command accepts.
 void AddReaderOptions(QCommandLineParser& parser) {
     parser.addOption(MapOption);
     parser.addOption(ImageOption);
 }
+
+namespace {
 
 // Messages as the terminal shows them: one per line, line ends native.
 void PrintMessages(const std::vector<std::string>& messages) {
@@ -71,10 +68,14 @@ void PrintMessages(const std::vector<std::string>& messages) {
     }
 }
 
+} // namespace
+
 int Failure(const std::vector<std::string>& messages) {
     PrintMessages(messages);
     return ExitFailure;
 }
+
+namespace {
 
 // Reads file as Open (".kvx") or Import would; an empty result when the map cannot be had,
 // with the reasons in the host's messages.
@@ -103,8 +104,8 @@ TMapReadResult LoadMap(const std::string& file, TToolReaderHost& host) {
     return result;
 }
 
-// Loads the first file and hands the map with its image size to action. What the editor
-// would leave to its internal-error handler (out of memory) ends the command with a message.
+} // namespace
+
 int WithLoadedMap(const TReadOptions& options,
                   const std::function<int(const TImageMap&, int, int)>& action) {
     try {
@@ -119,6 +120,8 @@ int WithLoadedMap(const TReadOptions& options,
         return Failure({std::string("kvxtool: ") + error.what()});
     }
 }
+
+namespace {
 
 void WriteBytes(const QByteArray& bytes) {
     std::cout.write(bytes.constData(), bytes.size());
@@ -135,7 +138,9 @@ int RunListCommand(const TCommandArguments& arguments) {
     const std::string path = AbsoluteToolPath(ArgumentPath(parser.positionalArguments().front()));
     std::vector<std::string> lines;
     try {
-        lines = SplitLines(ReadTextFile(path).Text);
+        // A page is read in its own encoding, as Import reads it.
+        lines = SplitLines(IsProjectFilePath(path) ? ReadTextFile(path).Text
+                                                   : TPageText::ReadFile(path).Text());
     } catch (const TFileError& error) {
         return Failure({OpenFileErrorMessage(error)});
     }

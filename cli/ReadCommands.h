@@ -6,9 +6,35 @@
 
 #include "cli/CliCommand.h"
 
+#include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
+
+class QCommandLineParser;
 
 namespace kvx {
+
+class TImageMap;
+
+// The files of a reading command and the answers to the reader's questions.
+struct TReadOptions {
+    std::optional<std::string> MapName;
+    std::optional<std::string> ImageFile;
+    std::vector<std::string> Files;
+};
+
+// Adds --map and --image, the answers every command that reads a map accepts.
+void AddReaderOptions(QCommandLineParser& parser);
+// The options and files of a parsed command line.
+TReadOptions ReadOptions(const QCommandLineParser& parser);
+// Loads the first file and hands the map with its image size to action. What the editor
+// would leave to its internal-error handler (out of memory) ends the command with a message.
+int WithLoadedMap(const TReadOptions& options,
+                  const std::function<int(const TImageMap&, int, int)>& action);
+// Prints messages on standard error, one per line, and returns ExitFailure.
+int Failure(const std::vector<std::string>& messages);
 
 inline constexpr std::string_view ListArguments = "DATEI";
 inline constexpr std::string_view HtmlArguments =

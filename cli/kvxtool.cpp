@@ -4,6 +4,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/DecodeCommand.h"
+#include "cli/PageCommands.h"
 #include "cli/ReadCommands.h"
 
 #include <QFile>
@@ -36,6 +37,13 @@ constexpr std::array Commands{
     TCommand{"info", kvx::InfoArguments,
              "liest eine Image Map wie der Editor und beschreibt sie als JSON",
              kvx::RunInfoCommand},
+    TCommand{"insert", kvx::InsertArguments,
+             "setzt die Definition einer Image Map in eine bestehende HTML-Datei ein (ersetzt "
+             "die gleichnamige Image Map, sonst vor </body>)",
+             kvx::RunInsertCommand},
+    TCommand{"new-page", kvx::NewPageArguments,
+             "schreibt eine neue HTML-Datei aus der Vorlage mit der Definition einer Image Map",
+             kvx::RunNewPageCommand},
 };
 
 void PrintUsage(std::ostream& stream) {
