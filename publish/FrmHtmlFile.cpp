@@ -220,6 +220,7 @@ bool TfrmHtmlFile::WriteFile() {
     }
     FPage = TPageText::FromBytes(bytes, FPage.Encoding());
     FShown = edited;
+    lblFileFormat->setText(PageFormatText(FPage));
     setWindowTitle(QString::fromStdString(LowerAscii(FilePath.toStdString())));
     Changed = false;
     return true;
