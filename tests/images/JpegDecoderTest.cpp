@@ -2,6 +2,7 @@
 
 #include "ImageFixtures.h"
 #include "images/ImageLoading.h"
+#include "images/JpegScanBudget.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -139,6 +140,104 @@ TEST(JpegDecoder, DamagedOrHostileFilesFail) {
         EXPECT_FALSE(DecodeJpeg(path)) << what;
     }
     EXPECT_FALSE(DecodeJpeg(dir.Path("fehlt.jpg")));
+}
+
+// A grey 64 x 64 picture (64 blocks) in a scan script of DC, then AC first scans of single
+// coefficients at half precision, then refinements: every scan within the standard's rules.
+TJpegPicture ManyScans(int firstScans, int refinements) {
+    TJpegPicture picture;
+    picture.Width = 64;
+    picture.Height = 64;
+    picture.InputSpace = JCS_GRAYSCALE;
+    picture.Components = 1;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            picture.Samples.push_back(static_cast<JSAMPLE>((x * 4 + y * 2) % 256));
+        }
+    }
+    jpeg_scan_info dc{};
+    dc.comps_in_scan = 1;
+    picture.Scans.push_back(dc);
+    for (int k = 1; k <= firstScans; ++k) {
+        jpeg_scan_info first = dc;
+        first.Ss = first.Se = k;
+        first.Al = 1;
+        picture.Scans.push_back(first);
+    }
+    for (int k = 1; k <= refinements; ++k) {
+        jpeg_scan_info refine = dc;
+        refine.Ss = refine.Se = k;
+        refine.Ah = 1;
+        picture.Scans.push_back(refine);
+    }
+    return picture;
+}
+
+// The last scan again and again: libjpeg only warns about such a progression and walks every
+// block once more for each copy.
+QByteArray WithLastScanRepeated(const QByteArray& jpeg, int copies) {
+    const qsizetype lastScan = jpeg.lastIndexOf("\xFF\xDA");
+    const QByteArray scan = jpeg.mid(lastScan, jpeg.size() - 2 - lastScan);
+    return jpeg.left(jpeg.size() - 2) + scan.repeated(copies) + "\xFF\xD9";
+}
+
+TEST(JpegDecoder, ScansAreLimitedByWorkThatGrowsWithTheImage) {
+    const TScratchDir dir;
+    const std::string path = dir.Path("foto.jpg");
+    ASSERT_TRUE(WriteJpeg(path, ManyScans(63, 36)));
+    const QByteArray hundredScans = ReadBytes(path);
+    ASSERT_TRUE(WriteJpeg(path, ManyScans(63, 0)));
+    const QByteArray reference = ReadBytes(path);
+    const std::optional<QImage> expected = DecodeJpeg(path);
+    ASSERT_TRUE(expected);
+    struct TCase {
+        const char* Name;
+        QByteArray Bytes;
+        bool Loads;
+    };
+    const std::vector<TCase> cases{
+        {"100 scans by the rules", hundredScans, true},
+        {"a refinement 30 times more", WithLastScanRepeated(hundredScans, 30), true},
+        {"a refinement 300 times more", WithLastScanRepeated(hundredScans, 300), false},
+        {"an AC first scan 2000 times more", WithLastScanRepeated(reference, 2000), false},
+    };
+    for (const TCase& c : cases) {
+        WriteBytes(path, c.Bytes);
+        const std::optional<QImage> image = DecodeJpeg(path);
+        EXPECT_EQ(image.has_value(), c.Loads) << c.Name;
+        if (image && c.Loads) {
+            EXPECT_EQ(image->size(), QSize(64, 64)) << c.Name;
+            EXPECT_LE(MaxChannelDifference(*image, Pixels(*expected)), 2 * Tolerance) << c.Name;
+        }
+    }
+}
+
+TEST(JpegScanBudget, AHundredOfTheDearestScansFitUpToTheLimitOfWork) {
+    const TJpegScan dearest{1, 63, 1, 0};
+    struct TCase {
+        std::int64_t Blocks;
+        int DearestScans; // how many of them fit
+    };
+    // 142 857 blocks are where a hundred of them would reach the limit of work.
+    const std::vector<TCase> cases{{1, 100}, {64, 100}, {100000, 100}, {1000000, 14}, {2097152, 6}};
+    for (const TCase& c : cases) {
+        TJpegScanBudget budget(c.Blocks);
+        TJpegScan scan = dearest;
+        scan.Blocks = c.Blocks;
+        int admitted = 0;
+        while (admitted < 1000 && budget.Admit(scan)) {
+            ++admitted;
+        }
+        EXPECT_EQ(admitted, c.DearestScans) << c.Blocks;
+        EXPECT_LE(budget.Budget(), TJpegScanBudget::MaxWork) << c.Blocks;
+    }
+    // Cheaper scans go further: AC first scans cost a seventh of a full refinement.
+    TJpegScanBudget budget(2097152);
+    int admitted = 0;
+    while (admitted < 1000 && budget.Admit({5, 63, 0, 2097152})) {
+        ++admitted;
+    }
+    EXPECT_EQ(admitted, 47);
 }
 
 } // namespace
