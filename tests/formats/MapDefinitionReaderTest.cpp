@@ -3,6 +3,7 @@
 #include "ReaderFixtures.h"
 #include "RecordingReaderHost.h"
 #include "formats/ReaderMessages.h"
+#include "platform/FilePaths.h"
 
 #include <QDir>
 #include <algorithm>
@@ -283,6 +284,87 @@ TEST_F(ImageCandidatesTest, WindowsPathsAndLetterCase) {
     EXPECT_EQ(ImageFor("bilder/haus.gif"), PathOf("seiten/Haus.GIF"));
     EXPECT_EQ(ImageFor("SUB\\plan.PNG"), PathOf("seiten/sub/Plan.png"));
     EXPECT_EQ(ImageFor(PathOf("seiten/sub/plan.png")), PathOf("seiten/sub/Plan.png"));
+}
+
+// Case variants: an exact match of any candidate first; several matches that differ only in
+// letter case are put to the user, the first in byte order preset.
+TEST_F(ImageCandidatesTest, ExactMatchesFirstAndSeveralCaseVariantsAreAsked) {
+    struct TCase {
+        std::string Src;
+        std::vector<std::string> Files; // made below the fixture's folder
+        std::string Expected;           // the image used; empty when the user is asked
+        std::vector<std::string> Asked; // the files the question names, in its order
+    };
+    const std::vector<TCase> cases{
+        {"bilder/foto.png",
+         {"seiten/Bilder/Foto.png", "seiten/bilder/foto.png"},
+         "seiten/bilder/foto.png",
+         {}},
+        {"BILDER/FOTO.PNG", {}, "", {"seiten/Bilder/Foto.png", "seiten/bilder/foto.png"}},
+        // The file beside the page (candidate 2) matches only without regard to case, the
+        // written path below the page's folder (candidate 3) exactly: the exact one wins.
+        {"sub/b.png", {"seiten/B.png", "seiten/sub/b.png"}, "seiten/sub/b.png", {}},
+        {"SUB/Z.PNG",
+         {"seiten/sub/z.png", "seiten/SUB/Z.png"},
+         "",
+         {"seiten/SUB/Z.png", "seiten/sub/z.png"}},
+        // Characters that need entities in an attribute are read back unescaped.
+        {"a&amp;b &quot;c&quot; &lt;d&gt;.png",
+         {"seiten/a&b \"c\" <d>.png"},
+         "seiten/a&b \"c\" <d>.png",
+         {}},
+    };
+    for (const TCase& c : cases) {
+        for (const std::string& file : c.Files) {
+            ASSERT_TRUE(QDir().mkpath(QString::fromStdString(FolderPart(PathOf(file)))));
+            WriteTestImage(PathOf(file), 2, 2);
+        }
+        TRecordingReaderHost host;
+        const std::string chosen = PathOf(c.Files.empty() ? "seiten/Bilder/Foto.png" : c.Files[0]);
+        host.ImageAnswers = {chosen};
+        ReadMapDefinition("<map name=\"k\"></map><img src=\"" + c.Src + "\" usemap=\"#k\">",
+                          PathOf("seiten/seite.html"), host);
+        ASSERT_NE(host.Map(), nullptr) << c.Src;
+        if (c.Asked.empty()) {
+            EXPECT_TRUE(host.Messages.empty()) << c.Src;
+            EXPECT_EQ(host.Map()->ImageFile, PathOf(c.Expected)) << c.Src;
+            continue;
+        }
+        std::vector<std::string> asked;
+        for (const std::string& file : c.Asked) {
+            asked.push_back(PathOf(file));
+        }
+        ASSERT_EQ(host.Messages.size(), 1u) << c.Src;
+        EXPECT_EQ(host.Messages[0].Text, msg::AmbiguousImageFile(asked));
+        EXPECT_EQ(host.Messages[0].HelpContext, 135);
+        ASSERT_EQ(host.ImageQuestions.size(), 1u) << c.Src;
+        EXPECT_EQ(host.ImageQuestions[0].PresetFileName, FileNamePart(asked[0]));
+        EXPECT_EQ(host.ImageQuestions[0].InitialFolder, FolderPart(asked[0]));
+        EXPECT_EQ(host.Map()->ImageFile, chosen);
+    }
+    EXPECT_TRUE(msg::AmbiguousImageFile({"/a/B.png", "/a/b.png"})
+                    .starts_with("Die verwendete Bilddatei gibt es in mehreren "
+                                 "Schreibweisen:\r\n/a/B.png\r\n/a/b.png\r\n"));
+}
+
+// The img that shows the map keeps its description and border across a save and a reopen.
+TEST_F(MapDefinitionReaderTest, TheImgsDescriptionAndBorderBecomeTheMaps) {
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases{
+        {"alt=\"Haus &amp; &quot;Hof&quot;\" border=\"2\"", "Haus & \"Hof\"", "2"},
+        {"border=\"-3\"", "", "3"},
+        {"border=\" 4 \" alt=\"\"", "", "4"},
+        {"border=\"dick\" ALT=\"Plan\"", "Plan", "0"},
+        {"border=\"\"", "", "0"},
+        {"", "", "0"},
+    };
+    for (const auto& [attributes, alt, border] : cases) {
+        TRecordingReaderHost host;
+        ReadMapDefinition(KarteMap + "<img src=\"bild.png\" " + attributes + " usemap=\"#karte\">",
+                          PathOf("seite.html"), host);
+        ASSERT_NE(host.Map(), nullptr) << attributes;
+        EXPECT_EQ(host.Map()->AltText, alt) << attributes;
+        EXPECT_EQ(host.Map()->Border, border) << attributes;
+    }
 }
 
 TEST_F(MapDefinitionReaderTest, MissingImageIsAskedFor) {
