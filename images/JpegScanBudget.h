@@ -4,8 +4,8 @@
 // decoder busy for a minute. Each scan is charged before its data is decoded; once the sum
 // passes the budget, the file is refused.
 //
-// Work is counted in units of about one block of an AC first scan (5 ns on a two-core machine
-// of 2023); the other kinds of scan cost more per block, as measured with libjpeg-turbo 2.1.
+// Work is counted in units of 3 to 5 ns of libjpeg-turbo 2.1 on a two-core machine; per block,
+// an AC first scan costs 2 of them, the other kinds more (see ScanWork).
 
 #include <cstdint>
 
