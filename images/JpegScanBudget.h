@@ -22,9 +22,10 @@ class TJpegScanBudget {
 public:
     // Any file whose scans are at most this many, each as dear as a scan can be, fits...
     static constexpr std::int64_t FullScans = 100;
-    // ...unless that passes this limit, about one second of scans: only images of several
-    // million pixels reach it, and they still take a hundred scans of the usual kinds.
-    static constexpr std::int64_t MaxWork = 200'000'000;
+    // ...unless that passes this limit, under a second of scans: only images of several
+    // million pixels reach it; they still take a hundred scans of the cheaper kinds, and the
+    // ten of libjpeg's standard progression even in full colour at the pixel limit.
+    static constexpr std::int64_t MaxWork = 180'000'000;
 
     // imageBlocks: the blocks of all components of the image.
     explicit TJpegScanBudget(std::int64_t imageBlocks);

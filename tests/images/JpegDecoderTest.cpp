@@ -218,8 +218,8 @@ TEST(JpegScanBudget, AHundredOfTheDearestScansFitUpToTheLimitOfWork) {
         std::int64_t Blocks;
         int DearestScans; // how many of them fit
     };
-    // 142 857 blocks are where a hundred of them would reach the limit of work.
-    const std::vector<TCase> cases{{1, 100}, {64, 100}, {100000, 100}, {1000000, 14}, {2097152, 6}};
+    // Near 128 000 blocks a hundred of them reach the limit of work.
+    const std::vector<TCase> cases{{1, 100}, {64, 100}, {120000, 100}, {1000000, 12}, {2097152, 6}};
     for (const TCase& c : cases) {
         TJpegScanBudget budget(c.Blocks);
         TJpegScan scan = dearest;
@@ -232,12 +232,23 @@ TEST(JpegScanBudget, AHundredOfTheDearestScansFitUpToTheLimitOfWork) {
         EXPECT_LE(budget.Budget(), TJpegScanBudget::MaxWork) << c.Blocks;
     }
     // Cheaper scans go further: AC first scans cost a seventh of a full refinement.
-    TJpegScanBudget budget(2097152);
+    constexpr std::int64_t component = 2048 * 1024; // 16384 x 8192, at the pixel limit
+    TJpegScanBudget budget(3 * component);
     int admitted = 0;
-    while (admitted < 1000 && budget.Admit({5, 63, 0, 2097152})) {
+    while (admitted < 1000 && budget.Admit({5, 63, 0, component})) {
         ++admitted;
     }
-    EXPECT_EQ(admitted, 47);
+    EXPECT_EQ(admitted, 42);
+    // libjpeg's standard progression of a full-colour image at the pixel limit still loads.
+    const std::vector<TJpegScan> standard{{0, 0, 0, 3 * component}, {1, 5, 0, component},
+                                          {1, 63, 0, component},    {1, 63, 0, component},
+                                          {6, 63, 0, component},    {1, 63, 2, component},
+                                          {0, 0, 1, 3 * component}, {1, 63, 1, component},
+                                          {1, 63, 1, component},    {1, 63, 1, component}};
+    TJpegScanBudget full(3 * component);
+    for (const TJpegScan& scan : standard) {
+        EXPECT_TRUE(full.Admit(scan)) << scan.SpectralStart << "-" << scan.SpectralEnd;
+    }
 }
 
 } // namespace
