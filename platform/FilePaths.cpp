@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <vector>
 
@@ -130,6 +131,13 @@ std::optional<std::string> FindFileIgnoringCase(const std::string& path) {
         return std::nullopt;
     }
     return std::move(files.front());
+}
+
+bool IsSameFile(const std::string& first, const std::string& second) {
+    struct stat a {};
+    struct stat b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 std::string DataFilePath(const std::string& fileName) {

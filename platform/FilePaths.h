@@ -24,6 +24,9 @@ std::optional<std::string> FindFileIgnoringCase(const std::string& path);
 // Enough to show the user what is there; a folder built to hold every case variant of every
 // component could otherwise make the search exponential.
 inline constexpr std::size_t MaxCaseVariants = 32;
+// Whether both paths lead to the same existing file, links followed (device and inode), so
+// that a command can refuse to write over its own input under another name.
+bool IsSameFile(const std::string& first, const std::string& second);
 // A data file "beside the executable": its folder first, then the installed data folder.
 std::string DataFilePath(const std::string& fileName);
 

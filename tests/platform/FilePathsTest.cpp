@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <unistd.h>
+#include <vector>
 
 namespace kvx {
 namespace {
@@ -81,6 +84,18 @@ TEST_F(FindFileIgnoringCaseTest, PrefersAnEntryOfTheRightKind) {
     EXPECT_EQ(FindFileIgnoringCase("bilder/haus.gif"), "Bilder/Haus.GIF");
 }
 
+TEST_F(FindFileIgnoringCaseTest, ListsEveryCaseVariantInByteOrderUnlessOneIsExact) {
+    ASSERT_TRUE(QDir(Dir.path()).mkpath("bilder"));
+    Put("bilder/HAUS.gif");
+    Put("Bilder/haus.gif");
+    const std::vector<std::string> variants{Root + "/Bilder/Haus.GIF", Root + "/Bilder/haus.gif",
+                                            Root + "/bilder/HAUS.gif"};
+    EXPECT_EQ(FindFilesIgnoringCase(Root + "/BILDER/HAUS.GIF"), variants);
+    EXPECT_EQ(FindFilesIgnoringCase(Root + "/bilder/HAUS.gif"),
+              std::vector<std::string>{Root + "/bilder/HAUS.gif"});
+    EXPECT_EQ(FindFileIgnoringCase(Root + "/BILDER/HAUS.GIF"), variants.front());
+}
+
 TEST(IsExistingFile, CountsOnlyRegularFiles) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -90,6 +105,28 @@ TEST(IsExistingFile, CountsOnlyRegularFiles) {
     EXPECT_FALSE(IsExistingFile(dir.path().toStdString()));
     EXPECT_FALSE(IsExistingFile(file + ".fehlt"));
     EXPECT_FALSE(IsExistingFile(""));
+}
+
+TEST(IsSameFile, FollowsLinksAndTellsFilesApart) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto path = [&](const char* name) { return dir.filePath(name).toStdString(); };
+    QFile(dir.filePath("seite.htm")).open(QIODevice::WriteOnly);
+    QFile(dir.filePath("andere.htm")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(dir.filePath("seite.htm"), dir.filePath("verweis.htm")));
+    ASSERT_EQ(::link(path("seite.htm").c_str(), path("zweiter-name.htm").c_str()), 0);
+    const std::vector<std::tuple<std::string, std::string, bool>> cases{
+        {path("seite.htm"), path("seite.htm"), true},
+        {path("seite.htm"), dir.path().toStdString() + "/./seite.htm", true},
+        {path("seite.htm"), path("verweis.htm"), true},
+        {path("zweiter-name.htm"), path("seite.htm"), true},
+        {path("seite.htm"), path("andere.htm"), false},
+        {path("seite.htm"), path("fehlt.htm"), false},
+        {path("fehlt.htm"), path("fehlt.htm"), false},
+    };
+    for (const auto& [first, second, same] : cases) {
+        EXPECT_EQ(IsSameFile(first, second), same) << first << " " << second;
+    }
 }
 
 TEST(DataFilePath, LooksBesideTheExecutableFirst) {
