@@ -62,17 +62,6 @@ TEST(DecodeCommand, ReplacesAnExistingOutputFile) {
     EXPECT_EQ(ReadFile(output).size(), 11 + 4 * 3 * 3);
 }
 
-TEST(DecodeCommand, TheFilesContentDecidesNotItsName) {
-    const QTemporaryDir dir;
-    for (const char* name : {"rahmen.bmp", "rahmen.jpg", "rahmen"}) {
-        const QString image = dir.filePath(name);
-        ASSERT_TRUE(QFile::copy(Fixture, image));
-        const TRun run = RunKvxtool({"decode", image, dir.filePath("bild.ppm")});
-        EXPECT_EQ(run.ExitCode, 0) << name << run.Errors.constData();
-        EXPECT_TRUE(ReadFile(dir.filePath("bild.ppm")).startsWith("P6\n4 3\n255\n")) << name;
-    }
-}
-
 TEST(DecodeCommand, ImageThatDoesNotLoadExitsOneWithTheMessage) {
     const QTemporaryDir dir;
     const QString wrongContent = dir.filePath("rahmen.gif");

@@ -258,12 +258,6 @@ TEST_F(ReadCommandsTest, SeveralCaseVariantsOfTheImageAreNamed) {
                        PathOf("Bilder/Karte.png").toUtf8() + "\n" +
                        PathOf("bilder/Karte.png").toUtf8(),
                    "--image"});
-    // An exact match is no question.
-    PutFile(PathOf("exakt.htm"),
-            "<map name=\"k\"></map><img src=\"bilder/Karte.png\" usemap=\"#k\">");
-    const TReadRun run = Run({"info", "exakt.htm"});
-    EXPECT_EQ(run.ExitCode, 0) << run.Errors.constData();
-    EXPECT_TRUE(run.Output.contains(PathOf("bilder/Karte.png").toUtf8()));
 }
 
 TEST_F(ReadCommandsTest, WrongCommandLinesPrintTheUsage) {

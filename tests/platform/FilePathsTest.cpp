@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -109,24 +108,20 @@ TEST(IsExistingFile, CountsOnlyRegularFiles) {
 
 TEST(IsSameFile, FollowsLinksAndTellsFilesApart) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const auto path = [&](const char* name) { return dir.filePath(name).toStdString(); };
-    QFile(dir.filePath("seite.htm")).open(QIODevice::WriteOnly);
+    const std::string page = dir.filePath("seite.htm").toStdString();
     QFile(dir.filePath("andere.htm")).open(QIODevice::WriteOnly);
-    ASSERT_TRUE(QFile::link(dir.filePath("seite.htm"), dir.filePath("verweis.htm")));
-    ASSERT_EQ(::link(path("seite.htm").c_str(), path("zweiter-name.htm").c_str()), 0);
-    const std::vector<std::tuple<std::string, std::string, bool>> cases{
-        {path("seite.htm"), path("seite.htm"), true},
-        {path("seite.htm"), dir.path().toStdString() + "/./seite.htm", true},
-        {path("seite.htm"), path("verweis.htm"), true},
-        {path("zweiter-name.htm"), path("seite.htm"), true},
-        {path("seite.htm"), path("andere.htm"), false},
-        {path("seite.htm"), path("fehlt.htm"), false},
-        {path("fehlt.htm"), path("fehlt.htm"), false},
-    };
-    for (const auto& [first, second, same] : cases) {
-        EXPECT_EQ(IsSameFile(first, second), same) << first << " " << second;
+    QFile(QString::fromStdString(page)).open(QIODevice::WriteOnly);
+    ASSERT_EQ(::symlink(page.c_str(), (page + ".link").c_str()), 0);
+    ASSERT_EQ(::link(page.c_str(), (page + ".hard").c_str()), 0);
+    for (const auto& [other, same] : {std::pair{page, true},
+                                      {dir.path().toStdString() + "/./seite.htm", true},
+                                      {page + ".link", true},
+                                      {page + ".hard", true},
+                                      {dir.filePath("andere.htm").toStdString(), false},
+                                      {page + ".fehlt", false}}) {
+        EXPECT_EQ(IsSameFile(page, other), same) << other;
     }
+    EXPECT_FALSE(IsSameFile(page + ".fehlt", page + ".fehlt"));
 }
 
 TEST(DataFilePath, LooksBesideTheExecutableFirst) {

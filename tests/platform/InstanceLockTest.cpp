@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -15,87 +14,54 @@
 namespace kvx {
 namespace {
 
-const QString Name = QStringLiteral("KorvaneInstanceMutex");
-
-// Restores an environment variable when it ends.
-class TEnvironment {
-public:
-    explicit TEnvironment(const char* name)
-        : FName(name), FOld(qgetenv(name)), FHad(qEnvironmentVariableIsSet(name)) {}
-    ~TEnvironment() { FHad ? qputenv(FName, FOld) : qunsetenv(FName); }
-    TEnvironment(const TEnvironment&) = delete;
-    TEnvironment& operator=(const TEnvironment&) = delete;
-
-private:
-    const char* FName;
-    QByteArray FOld;
-    bool FHad;
-};
-
 mode_t ModeOf(const QString& path) {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
 TEST(InstanceLock, MadePrivatelyAndNeverThroughALink) {
-    const TEnvironment runtime("XDG_RUNTIME_DIR");
-    const TEnvironment temp("TMPDIR");
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray oldTemp = qgetenv("TMPDIR");
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const QString elsewhere = dir.filePath("anderswo");
-    ASSERT_TRUE(QDir().mkpath(elsewhere));
-    const QString privateName = QStringLiteral("korvane2-%1").arg(::geteuid());
-
-    struct TCase {
-        const char* What;
-        QString Runtime; // empty: unset
-        QString Temp;
-        std::function<void(const QString&)> Prepare; // gets the temporary folder
-        QString Expected;                            // the lock file, empty when there is none
-    };
-    const std::vector<TCase> cases{
-        {"runtime folder", dir.filePath("run"), dir.filePath("tmp1"),
-         [&](const QString&) { QDir().mkpath(dir.filePath("run")); }, dir.filePath("run/") + Name},
-        {"private folder made", QString(), dir.filePath("tmp2"), [](const QString&) {},
-         dir.filePath("tmp2/") + privateName + "/" + Name},
-        {"runtime folder missing", dir.filePath("fehlt"), dir.filePath("tmp3"),
-         [](const QString&) {}, dir.filePath("tmp3/") + privateName + "/" + Name},
-        {"private folder is a link", QString(), dir.filePath("tmp4"),
-         [&](const QString& tmp) { QFile::link(elsewhere, tmp + "/" + privateName); }, QString()},
-        {"lock file is a link", dir.filePath("run5"), dir.filePath("tmp5"),
-         [&](const QString&) {
-             QDir().mkpath(dir.filePath("run5"));
-             QFile::link(elsewhere + "/" + Name, dir.filePath("run5/") + Name);
-         },
-         QString()},
-    };
-    for (const TCase& c : cases) {
-        QDir().mkpath(c.Temp);
-        c.Prepare(c.Temp);
-        c.Runtime.isEmpty() ? qunsetenv("XDG_RUNTIME_DIR")
-                            : qputenv("XDG_RUNTIME_DIR", QFile::encodeName(c.Runtime));
-        qputenv("TMPDIR", QFile::encodeName(c.Temp));
-        const TInstanceLock lock(Name);
-        EXPECT_EQ(lock.IsHeld(), !c.Expected.isEmpty()) << c.What;
-        if (lock.IsHeld()) {
-            EXPECT_EQ(lock.Path(), c.Expected) << c.What;
-            EXPECT_EQ(ModeOf(c.Expected), 0600u) << c.What;
-        }
-        if (lock.IsHeld() && (c.Runtime.isEmpty() || !c.Expected.startsWith(c.Runtime))) {
-            EXPECT_EQ(ModeOf(c.Temp + "/" + privateName) & 0777, 0700u) << c.What;
-        }
-        EXPECT_TRUE(QDir(elsewhere).isEmpty()) << c.What;
+    const QString lock = QStringLiteral("/KorvaneInstanceMutex");
+    const QString own = QStringLiteral("/korvane2-%1").arg(::geteuid());
+    for (const char* folder : {"anderswo", "run", "run5", "t1", "t2", "t3", "t4", "t5", "t6"}) {
+        ASSERT_TRUE(QDir().mkpath(dir.filePath(folder)));
     }
-    // A private folder that belongs to someone else is not used.
-    if (::geteuid() == 0) {
-        const QString foreign = dir.filePath("tmp6/") + privateName;
-        ASSERT_TRUE(QDir().mkpath(foreign));
-        ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
-        qunsetenv("XDG_RUNTIME_DIR");
-        qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp6")));
-        EXPECT_FALSE(TInstanceLock(Name).IsHeld());
-        EXPECT_TRUE(QDir(foreign).isEmpty());
+    QFile::link(elsewhere, dir.filePath("t4") + own);
+    QFile::link(elsewhere + lock, dir.filePath("run5") + lock);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        QDir().mkpath(dir.filePath("t6") + own);
+        ::chown(QFile::encodeName(dir.filePath("t6") + own).constData(), 65534, 65534);
     }
+    // Runtime folder (empty: unset), temporary folder, the lock file expected ("" for none).
+    const std::vector<std::tuple<QString, QString, QString>> cases{
+        {dir.filePath("run"), dir.filePath("t1"), dir.filePath("run") + lock},
+        {QString(), dir.filePath("t2"), dir.filePath("t2") + own + lock},
+        {dir.filePath("fehlt"), dir.filePath("t3"), dir.filePath("t3") + own + lock},
+        {QString(), dir.filePath("t4"), QString()},               // the private folder is a link
+        {dir.filePath("run5"), dir.filePath("t5"), QString()},    // the lock file is a link
+        {QString(), dir.filePath(root ? "t6" : "t4"), QString()}, // someone else's folder
+    };
+    for (const auto& [runtime, temp, expected] : cases) {
+        runtime.isEmpty() ? qunsetenv("XDG_RUNTIME_DIR")
+                          : qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        qputenv("TMPDIR", QFile::encodeName(temp));
+        const TInstanceLock instance(QStringLiteral("KorvaneInstanceMutex"));
+        EXPECT_EQ(instance.IsHeld(), !expected.isEmpty()) << temp.toStdString();
+        if (instance.IsHeld()) {
+            EXPECT_EQ(instance.Path(), expected);
+            EXPECT_EQ(ModeOf(expected), 0600u);
+            if (expected.contains(own)) {
+                EXPECT_EQ(ModeOf(QFileInfo(expected).path()), 0700u);
+            }
+        }
+        EXPECT_TRUE(QDir(elsewhere).isEmpty()) << temp.toStdString();
+    }
+    oldRuntime.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    oldTemp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", oldTemp);
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -17,101 +16,51 @@
 namespace kvx {
 namespace {
 
+// The TFileError code of saving bytes to path (255 for a refusal), 0 when it saves; as user
+// nobody when we are root, so that the folder's permissions count.
+int Save(const QString& path, const QByteArray& bytes, bool asOtherUser) {
+    const auto save = [&] {
+        try {
+            WriteFileSafely(path.toStdString(), bytes);
+            return 0;
+        } catch (const TFileError& error) {
+            return error.Code == 0 ? 255 : error.Code;
+        }
+    };
+    if (!asOtherUser || ::geteuid() != 0) {
+        return save();
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 ? save() : 254);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 253;
+}
+
 QByteArray Content(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unlesbar>");
 }
 
-// A folder on a tmpfs of 256 KiB, so that a full disk can be made; unmounted at the end.
-class SafeSaveTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(FDir.isValid());
-        FRoot = FDir.path();
-        FMounted = ::mount("tmpfs", QFile::encodeName(FRoot).constData(), "tmpfs", 0,
-                           "size=256k,mode=0755") == 0;
+TEST(SafeSave, FullDiskAndClosedFolderKeepTheOldContentOrWriteInPlace) {
+    QTemporaryDir dir;
+    const QByteArray root = QFile::encodeName(dir.path());
+    if (::mount("tmpfs", root.constData(), "tmpfs", 0, "size=256k,mode=0755") != 0) {
+        GTEST_SKIP() << "no tmpfs can be mounted here (needs root): full disks are not tried";
     }
-    void TearDown() override {
-        if (FMounted) {
-            ::umount2(QFile::encodeName(FRoot).constData(), MNT_DETACH);
-        }
-    }
-
-    // Fills the file system up to its last block.
-    void FillDisk() const {
-        QFile filler(FRoot + "/filler");
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-        const QByteArray block(4096, 'f');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
-    }
-
-    // The code of the TFileError that saving bytes to path gives as another user than the
-    // folder's owner (nobody), 0 when it saves. Without root the caller is that other user.
-    static int SaveAsOtherUser(const QString& path, const QByteArray& bytes) {
-        const auto save = [&] {
-            try {
-                WriteFileSafely(path.toStdString(), bytes);
-                return 0;
-            } catch (const TFileError& error) {
-                return error.Code == 0 ? 255 : error.Code;
-            }
-        };
-        if (::geteuid() != 0) {
-            return save();
-        }
-        const pid_t child = ::fork();
-        if (child == 0) {
-            const bool other = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-            ::_exit(other ? save() : 254);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 253;
-    }
-
-    QTemporaryDir FDir;
-    QString FRoot;
-    bool FMounted = false;
-};
-
-TEST_F(SafeSaveTest, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
-    if (!FMounted) {
-        GTEST_SKIP() << "no tmpfs can be mounted here (needs root): the full disk is not tried";
-    }
-    const QString path = FRoot + "/karte.kvx";
-    WriteFileSafely(path.toStdString(), "alt");
-    FillDisk();
-    for (const int size : {100, 8192, 300000}) {
-        try {
-            WriteFileSafely(path.toStdString(), QByteArray(size, 'n'));
-            ADD_FAILURE() << "no TFileError for " << size;
-        } catch (const TFileError& error) {
-            EXPECT_EQ(error.Detail(), "Auf dem Gerät ist kein Speicherplatz mehr verfügbar (28)");
-        }
-        EXPECT_EQ(Content(path), "alt") << size;
-        EXPECT_EQ(QDir(FRoot).entryList(QDir::Files | QDir::Hidden),
-                  (QStringList{"filler", "karte.kvx"}));
-    }
-}
-
-TEST_F(SafeSaveTest, AWritableFileInAClosedFolderIsWrittenInPlaceWhenItsSizeCanBeHad) {
-    if (::geteuid() == 0 && !FMounted) {
-        GTEST_SKIP() << "no tmpfs can be mounted here: the folder's owner cannot be set up";
-    }
-    // The folder takes no new file from the saving user; its files are theirs to write,
-    // except the read-only one.
-    const QString folder = FRoot + "/zu";
-    ASSERT_TRUE(QDir().mkdir(folder));
+    // "zu" takes no new file from the saving user; karte.kvx is theirs to write, fest.kvx not.
+    const QString open = dir.filePath("offen.kvx");
+    const QString folder = dir.filePath("zu");
     const QString writable = folder + "/karte.kvx";
     const QString readOnly = folder + "/fest.kvx";
-    WriteFileSafely(writable.toStdString(), "alte Karte, lang genug");
-    WriteFileSafely(readOnly.toStdString(), "fest");
-    ASSERT_TRUE(QFile::setPermissions(writable, QFile::ReadOwner | QFile::WriteOwner |
-                                                    QFile::ReadOther | QFile::WriteOther));
-    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadOther));
-    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
-
+    ASSERT_TRUE(QDir().mkdir(folder));
+    for (const QString& path : {open, writable, readOnly}) {
+        WriteFileSafely(path.toStdString(), "alt");
+    }
+    ::chmod(QFile::encodeName(writable).constData(), 0666);
+    ::chmod(QFile::encodeName(folder).constData(), 0555);
     struct TCase {
         QString Path;
         QByteArray Bytes;
@@ -120,26 +69,29 @@ TEST_F(SafeSaveTest, AWritableFileInAClosedFolderIsWrittenInPlaceWhenItsSizeCanB
         QByteArray After;
     };
     const std::vector<TCase> cases{
-        {writable, "kurz", false, 0, "kurz"},
         {writable, QByteArray(20000, 'n'), false, 0, QByteArray(20000, 'n')},
         {writable, "kurz", false, 0, "kurz"},
-        {readOnly, "neu", false, EACCES, "fest"},
-        // The reservation fails before a byte of the old content is touched.
-        {writable, QByteArray(300000, 'x'), true, ENOSPC, "kurz"},
+        {readOnly, "neu", false, EACCES, "alt"},
+        // Once the disk is full, neither way touches a byte of the old content.
+        {open, QByteArray(8192, 'n'), true, ENOSPC, "alt"},
+        {open, QByteArray(300000, 'n'), false, ENOSPC, "alt"},
+        {writable, QByteArray(300000, 'x'), false, ENOSPC, "kurz"},
     };
     for (const TCase& c : cases) {
         if (c.FillFirst) {
-            if (!FMounted) {
-                continue;
+            QFile filler(dir.filePath("filler"));
+            ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+            while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
             }
-            FillDisk();
         }
-        EXPECT_EQ(SaveAsOtherUser(c.Path, c.Bytes), c.Code) << c.Bytes.size();
+        EXPECT_EQ(Save(c.Path, c.Bytes, c.Path != open), c.Code) << c.Bytes.size();
         EXPECT_EQ(Content(c.Path), c.After) << c.Bytes.size();
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
                   (QStringList{"fest.kvx", "karte.kvx"}));
     }
-    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"filler", "offen.kvx"}));
+    ::umount2(root.constData(), MNT_DETACH);
 }
 
 } // namespace
