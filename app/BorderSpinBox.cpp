@@ -1,11 +1,10 @@
 #include "app/BorderSpinBox.h"
 
+#include "model/BorderRule.h"
 #include "model/TextConversion.h"
 
 #include <QLineEdit>
-#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <optional>
 
@@ -47,13 +46,7 @@ void TBorderSpinBox::ApplyBorderRule() {
 }
 
 QString TBorderSpinBox::BorderRule(const QString& text) {
-    if (text.isEmpty()) {
-        return QStringLiteral("0");
-    }
-    const std::int64_t value = ToInteger(text).value_or(0);
-    const std::int64_t absolute =
-        std::min<std::int64_t>(std::llabs(value), std::numeric_limits<std::int32_t>::max());
-    return QString::number(absolute);
+    return QString::fromStdString(kvx::BorderRule(text.toStdString()));
 }
 
 // Anything may be typed (or pasted); the rule cleans it when the field is left.

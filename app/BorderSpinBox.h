@@ -17,9 +17,7 @@ public:
     // Applies the border rule to the field (as leaving it does).
     void ApplyBorderRule();
 
-    // Empty becomes "0"; otherwise the absolute value, where a text that is no integer counts
-    // as 0 (blanks around the number are ignored). The absolute value of the smallest
-    // integer does not exist in the field's range; it becomes the largest.
+    // The border rule of model/BorderRule.h, which the readers apply too.
     static QString BorderRule(const QString& text);
 
 protected:

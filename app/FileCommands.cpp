@@ -129,8 +129,15 @@ bool TFileCommands::mniSaveAsClick() {
     if (path.isEmpty()) {
         return false;
     }
+    const std::string previous = map.ProjectFile;
     map.ProjectFile = path.toStdString();
-    return WriteProjectFile(true);
+    if (!WriteProjectFile(true)) {
+        // A name the file could not be written under must not become the one the next Save
+        // (of the close question, say) writes to without asking.
+        map.ProjectFile = previous;
+        return false;
+    }
+    return true;
 }
 
 QString TFileCommands::AskForProjectPath(const QString& initialFolder) {

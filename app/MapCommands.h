@@ -10,8 +10,8 @@ class TfrmMain;
 class TfrmMapProps;
 
 inline constexpr const char* ChangedImageNotLoaded =
-    "Unbekanntes Bildformat! Neue Bilddatei wurde nicht geladen! Es können nur GIF/JPEG-Grafiken "
-    "geladen werden!";
+    "Unbekanntes Bildformat! Neue Bilddatei wurde nicht geladen! Es können nur GIF-, JPEG- und "
+    "PNG-Grafiken geladen werden!";
 
 class TMapCommands {
 public:

@@ -13,7 +13,6 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <sys/stat.h>
 
 namespace kvx {
 
@@ -22,18 +21,6 @@ namespace {
 const QCommandLineOption OutOption(QStringLiteral("out"), QString(), QStringLiteral("DATEI"));
 const QCommandLineOption TemplateOption(QStringLiteral("template"), QString(),
                                         QStringLiteral("DATEI"));
-
-// Whether two paths name one file: the same file on disk, or the same path when either
-// does not exist yet.
-bool IsSameFile(const std::string& first, const std::string& second) {
-    struct stat a {};
-    struct stat b {};
-    if (::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0) {
-        return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-    }
-    return QDir::cleanPath(QString::fromStdString(first)) ==
-           QDir::cleanPath(QString::fromStdString(second));
-}
 
 int OutputIsSource(const std::string& output) {
     return Failure({"Die Ausgabedatei ist die Quelldatei der Image Map: " + output +

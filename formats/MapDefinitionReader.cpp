@@ -1,8 +1,10 @@
 #include "formats/MapDefinitionReader.h"
 
+#include "model/BorderRule.h"
 #include "model/Int32Arithmetic.h"
 
 #include "formats/HtmlTextRoutines.h"
+#include "formats/ImageQuestion.h"
 #include "formats/MapReaderHost.h"
 #include "formats/MapTextScanner.h"
 #include "formats/ProjectFile.h"
@@ -79,8 +81,8 @@ std::vector<TCollectedMap> CollectMaps(std::string_view text) {
     return maps;
 }
 
-// Pass 2: the src of the first img whose usemap names the map.
-std::optional<std::string> FindImageSource(std::string_view text, const std::string& mapName) {
+// Pass 2: the attributes of the first img whose usemap names the map.
+std::optional<TStringArray2D> FindImageTag(std::string_view text, const std::string& mapName) {
     const std::string wanted = "#" + mapName;
     TMapTextScanner scanner(text, TQuoteScope::Everywhere);
     TTextSpan tag;
@@ -91,7 +93,7 @@ std::optional<std::string> FindImageSource(std::string_view text, const std::str
         }
         const TStringArray2D rows = ScanTag(tagText, false);
         if (HtmlUnescape(GetAttribute("usemap", rows)) == wanted) {
-            return GetAttribute("src", rows);
+            return rows;
         }
     }
     return std::nullopt;
@@ -103,13 +105,10 @@ std::optional<std::string> LocateImage(const std::string& source, const std::str
     const std::string path = SlashesToBackslashes(source);
     const std::string folder = FolderPart(sourceFile);
     const std::string fileName = FileNamePart(path);
-    if (std::optional<std::string> found =
-            images.FindFirstImageFile({path, folder + fileName, folder + path})) {
-        return found;
-    }
-    host.ShowMessage(TMessageKind::Warning, ReaderMessages::ImageNotFound,
-                     ReaderMessages::ReaderHelpContext);
-    std::optional<std::string> chosen = host.ChooseImageFile(fileName, folder, ImageFileFilter);
+    const std::vector<std::string> found =
+        images.FindImageFiles({path, folder + fileName, folder + path});
+    std::optional<std::string> chosen =
+        ChooseImageFile(found, fileName, folder, host, ReaderMessages::ReaderHelpContext);
     if (!chosen) {
         host.ShowMessage(TMessageKind::Warning, ReaderMessages::ImageChoiceCancelled, 0);
     }
@@ -206,19 +205,24 @@ TMapReadResult ReadChosenMap(std::string_view text, const std::string& sourceFil
     }
     const TCollectedMap& map = maps[chosen];
 
-    const std::optional<std::string> source = FindImageSource(text, map.Name);
-    if (!source) {
+    const std::optional<TStringArray2D> image = FindImageTag(text, map.Name);
+    if (!image) {
         host.ShowMessage(TMessageKind::Warning, ReaderMessages::NoImageUsesMap,
                          ReaderMessages::ReaderHelpContext);
         return {};
     }
-    const std::optional<std::string> imageFile = LocateImage(*source, sourceFile, host, images);
+    // The writer escapes the path like every other attribute text.
+    const std::optional<std::string> imageFile =
+        LocateImage(HtmlUnescape(GetAttribute("src", *image)), sourceFile, host, images);
     if (!imageFile) {
         return {};
     }
 
     const std::string projectFile = IsProjectFilePath(sourceFile) ? sourceFile : std::string();
     TMapReadResult result = StartMapOnImage(map.Name, *imageFile, projectFile, images);
+    // The map's description and border live on the img that shows it.
+    result.Map->AltText = HtmlUnescape(GetAttribute("alt", *image));
+    result.Map->Border = BorderRule(GetAttribute("border", *image));
     RebuildAreas(map.Text.In(text), *result.Map);
     return result;
 }

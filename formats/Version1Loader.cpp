@@ -2,7 +2,7 @@
 
 #include "model/Int32Arithmetic.h"
 
-#include "formats/MapDefinitionReader.h"
+#include "formats/ImageQuestion.h"
 #include "formats/MapReaderHost.h"
 #include "formats/ReaderMessages.h"
 #include "model/TextConversion.h"
@@ -132,18 +132,14 @@ private:
 };
 
 // The stored path, else the file of that name beside the project file, else the user's
-// choice. The stored paths come from Windows: FindImageFile reads "\" as a separator and
+// choice. The stored paths come from Windows: the lookup reads "\" as a separator and
 // matches letter case loosely, otherwise no version-1 file would find its image here.
 std::optional<std::string> LocateImage(const std::string& imageFile, const std::string& projectPath,
                                        TMapReaderHost& host, const TImageSource& images) {
     const std::string folder = FolderPart(projectPath);
     const std::string fileName = FileNamePart(imageFile);
-    if (std::optional<std::string> found =
-            images.FindFirstImageFile({imageFile, folder + fileName})) {
-        return found;
-    }
-    host.ShowMessage(TMessageKind::Warning, ReaderMessages::ImageNotFound, 0);
-    return host.ChooseImageFile(fileName, folder, ImageFileFilter);
+    return ChooseImageFile(images.FindImageFiles({imageFile, folder + fileName}), fileName, folder,
+                           host, 0);
 }
 
 TMapReadResult LoadMap(const std::string& header, const std::string& body,

@@ -1,8 +1,7 @@
 // GIF decoding with giflib: the first frame composed on the logical screen.
 
 #include "images/ImageBitmap.h"
-#include "images/ImageFile.h"
-#include "images/ImageLoading.h"
+#include "images/ImageFormat.h"
 
 #include <gif_lib.h>
 
@@ -190,14 +189,10 @@ std::optional<QImage> DecodeFirstFrame(GifFileType* gif) {
 
 } // namespace
 
-std::optional<QImage> DecodeGif(const std::string& path) {
+std::optional<QImage> DecodeGifStream(std::FILE* file) {
     try {
-        const TImageFile file(path);
-        if (!file.IsOpen()) {
-            return std::nullopt;
-        }
         int error = 0;
-        const TGifHandle gif(DGifOpen(file.Handle(), ReadFromFile, &error));
+        const TGifHandle gif(DGifOpen(file, ReadFromFile, &error));
         if (!gif) {
             return std::nullopt;
         }

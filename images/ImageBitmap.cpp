@@ -22,10 +22,14 @@ void SetImagePixelLimit(std::int64_t pixels) noexcept {
     pixelLimit = pixels > 0 && pixels < MaxImagePixels ? pixels : MaxImagePixels;
 }
 
-QImage NewRgb32Bitmap(std::int64_t width, std::int64_t height, TBitmapUse use) noexcept {
+bool FitsPixelLimit(std::int64_t width, std::int64_t height) noexcept {
     constexpr std::int64_t maxSide = std::numeric_limits<int>::max();
-    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide ||
-        width > pixelLimit / height) {
+    return width > 0 && height > 0 && width <= maxSide && height <= maxSide &&
+           width <= pixelLimit / height;
+}
+
+QImage NewRgb32Bitmap(std::int64_t width, std::int64_t height, TBitmapUse use) noexcept {
+    if (!FitsPixelLimit(width, height)) {
         return {};
     }
     try {

@@ -16,6 +16,9 @@ inline constexpr std::int64_t MaxImagePixels = std::int64_t{1} << 27;
 std::int64_t ImagePixelLimit() noexcept;
 void SetImagePixelLimit(std::int64_t pixels) noexcept;
 
+// Whether an image of width x height is within ImagePixelLimit() (and not empty).
+bool FitsPixelLimit(std::int64_t width, std::int64_t height) noexcept;
+
 // Whether the caller writes the whole bitmap right away, as a decoder does: the memory of a
 // large one is then mapped ahead of the writes.
 enum class TBitmapUse { Later, FilledNow };

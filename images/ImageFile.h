@@ -8,8 +8,8 @@ namespace kvx {
 
 class TImageFile {
 public:
-    // Opens path for reading; only regular files are opened, so a folder or a pipe that
-    // happens to carry an image extension fails at once instead of blocking or misreading.
+    // Opens path for reading; only regular files are opened (TInputFile), so a folder, a pipe
+    // or a device fails at once instead of blocking or reading without end.
     explicit TImageFile(const std::string& path);
     ~TImageFile();
     TImageFile(const TImageFile&) = delete;

@@ -5,14 +5,9 @@
 
 namespace kvx {
 
-std::optional<std::string>
-TImageFiles::FindFirstImageFile(const std::vector<std::string>& storedPaths) const {
-    for (const std::string& storedPath : storedPaths) {
-        if (std::optional<std::string> found = FindImageFile(storedPath)) {
-            return found;
-        }
-    }
-    return std::nullopt;
+std::vector<std::string>
+TImageFiles::FindImageFiles(const std::vector<std::string>& storedPaths) const {
+    return kvx::FindImageFiles(storedPaths);
 }
 
 bool TImageFiles::LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps) const {

@@ -7,8 +7,8 @@ namespace kvx {
 
 class TImageFiles final : public TImageSource {
 public:
-    std::optional<std::string>
-    FindFirstImageFile(const std::vector<std::string>& storedPaths) const override;
+    std::vector<std::string>
+    FindImageFiles(const std::vector<std::string>& storedPaths) const override;
     bool LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps) const override;
 };
 

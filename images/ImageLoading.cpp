@@ -1,42 +1,73 @@
 #include "images/ImageLoading.h"
 
 #include "images/ImageBitmap.h"
+#include "images/ImageFile.h"
+#include "images/ImageFormat.h"
 
-#include "model/TextConversion.h"
-#include "platform/FilePaths.h"
+#include <array>
 
 namespace kvx {
 namespace {
 
-using TDecoder = std::optional<QImage> (*)(const std::string&);
+using TStreamDecoder = std::optional<QImage> (*)(std::FILE*);
 
-// The extension alone picks the decoder, whatever the file holds; nullptr for any other.
-TDecoder DecoderFor(const std::string& imageFile) {
-    const std::string extension = LowerAscii(ExtensionOf(imageFile));
-    if (extension == ".gif") {
-        return DecodeGif;
+std::optional<QImage> DecodeFile(const std::string& path, TStreamDecoder decode) {
+    const TImageFile file(path);
+    if (!file.IsOpen()) {
+        return std::nullopt;
     }
-    if (extension == ".jpg" || extension == ".jpeg") {
-        return DecodeJpeg;
+    return decode(file.Handle());
+}
+
+// The decoder the file's first bytes call for; nullptr for any other file. The file is back
+// at its start afterwards.
+TStreamDecoder DecoderFor(std::FILE* file) {
+    std::array<char, ImageSignatureLength> signature{};
+    const std::size_t length = std::fread(signature.data(), 1, signature.size(), file);
+    if (std::fseek(file, 0, SEEK_SET) != 0) {
+        return nullptr;
     }
-    if (extension == ".png") {
-        return DecodePng;
+    switch (ImageFormatOf(std::string_view(signature.data(), length))) {
+    case TImageFormat::Gif:
+        return DecodeGifStream;
+    case TImageFormat::Jpeg:
+        return DecodeJpegStream;
+    case TImageFormat::Png:
+        return DecodePngStream;
+    case TImageFormat::Unknown:
+        break;
     }
     return nullptr;
 }
 
 } // namespace
 
+std::optional<QImage> DecodeGif(const std::string& path) {
+    return DecodeFile(path, DecodeGifStream);
+}
+
+std::optional<QImage> DecodeJpeg(const std::string& path) {
+    return DecodeFile(path, DecodeJpegStream);
+}
+
+std::optional<QImage> DecodePng(const std::string& path) {
+    return DecodeFile(path, DecodePngStream);
+}
+
 bool LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps) {
     // The clean previous picture stays in WorkBitmap whatever happens below (sharing the
     // pixels is a copy: the next render detaches it).
     bitmaps.WorkBitmap = bitmaps.SourceBitmap;
     try {
-        const TDecoder decode = DecoderFor(imageFile);
+        const TImageFile file(imageFile);
+        if (!file.IsOpen()) {
+            return false;
+        }
+        const TStreamDecoder decode = DecoderFor(file.Handle());
         if (decode == nullptr) {
             return false;
         }
-        std::optional<QImage> decoded = decode(imageFile);
+        std::optional<QImage> decoded = decode(file.Handle());
         if (!decoded || decoded->isNull()) {
             return false;
         }

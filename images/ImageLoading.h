@@ -1,6 +1,6 @@
 #pragma once
-// Loading of the map's image into the editor's two bitmaps, by the file's extension alone,
-// through giflib, libjpeg and libpng directly.
+// Loading of the map's image into the editor's two bitmaps through giflib, libjpeg and libpng
+// directly. The file's first bytes choose the decoder, whatever its name says.
 
 #include "platform/ImageSource.h"
 
@@ -13,14 +13,14 @@ namespace kvx {
 // What the user is told when LoadImage gives False for a new map (the editor's New command,
 // kvxtool decode).
 inline constexpr const char* UnknownImageFormatMessage =
-    "Unbekanntes Bildformat! Es können nur GIF/JPEG-Grafiken geladen werden!";
+    "Unbekanntes Bildformat! Es können nur GIF-, JPEG- und PNG-Grafiken geladen werden!";
 
 // Loads imageFile. True: SourceBitmap holds the image (Format_RGB32) and WorkBitmap is a new
 // bitmap of its size. False: nothing was loaded and both bitmaps keep their previous picture
 // (WorkBitmap holds a clean copy of SourceBitmap). Never throws, never shows anything.
 bool LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps);
 
-// The decoders on their own; std::nullopt for any failure.
+// The decoders on their own, whatever the file holds; std::nullopt for any failure.
 std::optional<QImage> DecodeGif(const std::string& path);
 std::optional<QImage> DecodeJpeg(const std::string& path);
 std::optional<QImage> DecodePng(const std::string& path);

@@ -1,8 +1,8 @@
 // JPEG decoding with libjpeg(-turbo) at full size into RGB32.
 
 #include "images/ImageBitmap.h"
-#include "images/ImageFile.h"
-#include "images/ImageLoading.h"
+#include "images/ImageFormat.h"
+#include "images/JpegScanBudget.h"
 
 #include <QColor>
 #include <QtGlobal>
@@ -14,10 +14,6 @@
 
 namespace kvx {
 namespace {
-
-// A progressive file may hold any number of scans, each re-reading the whole image; real
-// encoders write about a dozen, so this only stops files built to keep us busy.
-constexpr int MaxScans = 500;
 
 // libjpeg-turbo writes RGB32's byte order itself; its alpha byte is always 0xFF.
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
@@ -37,11 +33,41 @@ struct TJpegError {
 
 void IgnoreMessage(j_common_ptr) {}
 
-void LimitScans(j_common_ptr info) {
-    if (info->is_decompressor &&
-        reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > MaxScans) {
-        JumpOnError(info);
+struct TScanMonitor {
+    jpeg_progress_mgr Manager; // first, so that libjpeg's pointer to it leads to the whole
+    TJpegScanBudget Budget;
+    int ChargedScan;
+};
+
+// libjpeg calls this before each step of input; a new scan is charged before its data is
+// decoded, so a file beyond its budget is refused without doing that work.
+void ChargeScans(j_common_ptr common) {
+    if (!common->is_decompressor) {
+        return;
     }
+    auto* info = reinterpret_cast<j_decompress_ptr>(common);
+    auto* monitor = reinterpret_cast<TScanMonitor*>(common->progress);
+    if (info->input_scan_number == monitor->ChargedScan || info->comps_in_scan <= 0) {
+        return;
+    }
+    monitor->ChargedScan = info->input_scan_number;
+    TJpegScan scan{info->Ss, info->Se, info->Ah, 0};
+    for (int i = 0; i < info->comps_in_scan && i < MAX_COMPS_IN_SCAN; ++i) {
+        const jpeg_component_info* component = info->cur_comp_info[i];
+        scan.Blocks += std::int64_t{component->width_in_blocks} * component->height_in_blocks;
+    }
+    if (!monitor->Budget.Admit(scan)) {
+        JumpOnError(common);
+    }
+}
+
+std::int64_t ImageBlocks(const jpeg_decompress_struct& info) {
+    std::int64_t blocks = 0;
+    for (int i = 0; i < info.num_components; ++i) {
+        blocks +=
+            std::int64_t{info.comp_info[i].width_in_blocks} * info.comp_info[i].height_in_blocks;
+    }
+    return blocks;
 }
 
 std::uint8_t Scale(unsigned a, unsigned b) {
@@ -64,7 +90,7 @@ void ConvertCmykRow(const JSAMPLE* cmyk, QRgb* target, JDIMENSION width, bool in
 bool Decompress(std::FILE* file, QImage* target) {
     jpeg_decompress_struct info{};
     TJpegError error{};
-    jpeg_progress_mgr progress{};
+    TScanMonitor monitor{{}, TJpegScanBudget(0), 0};
     info.err = jpeg_std_error(&error.Manager);
     error.Manager.error_exit = JumpOnError;
     error.Manager.output_message = IgnoreMessage;
@@ -73,23 +99,31 @@ bool Decompress(std::FILE* file, QImage* target) {
         return false;
     }
     jpeg_create_decompress(&info);
-    progress.progress_monitor = LimitScans;
-    info.progress = &progress;
     jpeg_stdio_src(&info, file);
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
         jpeg_destroy_decompress(&info);
         return false;
     }
+    // The budget follows the image's size, known from the header on.
+    monitor.Budget = TJpegScanBudget(ImageBlocks(info));
+    monitor.Manager.progress_monitor = ChargeScans;
+    info.progress = &monitor.Manager;
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : NativeRgb32;
     jpeg_calc_output_dimensions(&info);
-    // Sized before jpeg_start_decompress, which allocates a progressive file's whole image.
-    const TScanlines lines = AllocateScanlines(*target, info.output_width, info.output_height);
-    if (lines.First == nullptr || info.output_components != 4) {
+    // Checked before jpeg_start_decompress, which allocates a progressive file's whole image
+    // and reads all its scans.
+    if (!FitsPixelLimit(info.output_width, info.output_height) || info.output_components != 4) {
         jpeg_destroy_decompress(&info);
         return false;
     }
     jpeg_start_decompress(&info);
+    // Allocated only now: a file refused for its scans never costs the bitmap's memory.
+    const TScanlines lines = AllocateScanlines(*target, info.output_width, info.output_height);
+    if (lines.First == nullptr) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     const JSAMPARRAY cmykRow =
         cmyk ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
                                          info.output_width * 4, 1)
@@ -114,13 +148,9 @@ bool Decompress(std::FILE* file, QImage* target) {
 
 } // namespace
 
-std::optional<QImage> DecodeJpeg(const std::string& path) {
-    const TImageFile file(path);
-    if (!file.IsOpen()) {
-        return std::nullopt;
-    }
+std::optional<QImage> DecodeJpegStream(std::FILE* file) {
     QImage bitmap;
-    if (!Decompress(file.Handle(), &bitmap)) {
+    if (!Decompress(file, &bitmap)) {
         return std::nullopt;
     }
     return bitmap;

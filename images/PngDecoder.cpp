@@ -1,8 +1,7 @@
 // PNG decoding with libpng into RGB32: every pixel keeps its stored colour.
 
 #include "images/ImageBitmap.h"
-#include "images/ImageFile.h"
-#include "images/ImageLoading.h"
+#include "images/ImageFormat.h"
 
 #include <QtGlobal>
 #include <csetjmp>
@@ -90,13 +89,9 @@ bool ReadPng(std::FILE* file, QImage* target) {
 
 } // namespace
 
-std::optional<QImage> DecodePng(const std::string& path) {
-    const TImageFile file(path);
-    if (!file.IsOpen()) {
-        return std::nullopt;
-    }
+std::optional<QImage> DecodePngStream(std::FILE* file) {
     QImage bitmap;
-    if (!ReadPng(file.Handle(), &bitmap)) {
+    if (!ReadPng(file, &bitmap)) {
         return std::nullopt;
     }
     return bitmap;

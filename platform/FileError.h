@@ -13,11 +13,22 @@ public:
     TFileError(std::string systemMessage, int code)
         : std::runtime_error(systemMessage), SystemMessage(std::move(systemMessage)), Code(code) {}
 
+    // The failure the system reported as code (errno), in German words.
+    static TFileError FromSystem(int code);
+    // A refusal of the program's own (a pipe as input, a file too large): no system code.
+    static TFileError Refusal(std::string message) { return TFileError(std::move(message), 0); }
+
     std::string SystemMessage;
+    // 0 for the program's own refusals.
     int Code;
 
-    // "message (code)", the tail of every file error box.
-    std::string Detail() const { return SystemMessage + " (" + std::to_string(Code) + ")"; }
+    // "message (code)", the tail of every file error box; the message alone for a refusal.
+    std::string Detail() const {
+        return Code == 0 ? SystemMessage : SystemMessage + " (" + std::to_string(Code) + ")";
+    }
 };
+
+// Throws TFileError::FromSystem(code).
+[[noreturn]] void ThrowSystemError(int code);
 
 } // namespace kvx

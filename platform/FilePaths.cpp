@@ -6,7 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <vector>
 
@@ -34,26 +36,29 @@ std::vector<std::string_view> SplitComponents(std::string_view path) {
     return components;
 }
 
-// The entry of folder whose name equals name without regard to letter case and which is a
-// folder (wantFolder) or a file. An exact match wins; otherwise the first in name order.
-std::optional<QString> FindEntryIgnoringCase(const QString& folder, const QString& name,
-                                             bool wantFolder) {
+// The entries of folder whose names equal name without regard to letter case and which are
+// folders (wantFolder) or files, in name order.
+QStringList EntriesIgnoringCase(const QString& folder, const QString& name, bool wantFolder) {
     const auto hasWantedKind = [&](const QString& entry) {
         const QFileInfo info(QDir(folder).filePath(entry));
         return wantFolder ? info.isDir() : info.isFile();
     };
-    if (hasWantedKind(name)) {
-        return name;
-    }
     const QDir::Filters filters =
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-    const QStringList entries = QDir(folder).entryList(filters, QDir::Name);
-    for (const QString& entry : entries) {
+    QStringList matches;
+    for (const QString& entry : QDir(folder).entryList(filters, QDir::Name)) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0 && hasWantedKind(entry)) {
-            return entry;
+            matches.push_back(entry);
         }
     }
-    return std::nullopt;
+    return matches;
+}
+
+QString Joined(const QString& resolved, const QString& entry) {
+    if (resolved.isEmpty() || resolved.endsWith(QLatin1Char('/'))) {
+        return resolved + entry;
+    }
+    return resolved + QLatin1Char('/') + entry;
 }
 
 std::string ExecutableFolder() {
@@ -71,43 +76,68 @@ bool IsExistingFile(const std::string& path) {
     return !path.empty() && QFileInfo(QString::fromStdString(path)).isFile();
 }
 
-std::optional<std::string> FindFileIgnoringCase(const std::string& path) {
+std::vector<std::string> FindFilesIgnoringCase(const std::string& path) {
     if (IsExistingFile(path)) {
-        return path;
+        return {path};
     }
     // A drive of a path written on Windows names nothing here: "C:\bilder\a.gif" is looked
     // for as "/bilder/a.gif", "D:a.gif" in the current folder.
     const std::string native = ToNativeSeparators(WithoutDrive(path));
     if (native.empty()) {
-        return std::nullopt;
+        return {};
     }
-    const bool absolute = native.front() == '/';
     const std::vector<std::string_view> components = SplitComponents(native);
     if (components.empty() || native.back() == '/') {
-        return std::nullopt; // names a folder, never a file
+        return {}; // names a folder, never a file
     }
-    QString resolved = absolute ? QStringLiteral("/") : QString();
-    for (std::size_t k = 0; k < components.size(); ++k) {
+    // Every spelling found so far of the components up to k; "" is the current folder.
+    QStringList resolved{native.front() == '/' ? QStringLiteral("/") : QString()};
+    for (std::size_t k = 0; k < components.size() && !resolved.isEmpty(); ++k) {
         const QString component = ToQString(components[k]);
         const bool last = k + 1 == components.size();
-        QString entry = component;
-        if (component != QLatin1String(".") && component != QLatin1String("..")) {
-            const QString folder = resolved.isEmpty() ? QStringLiteral(".") : resolved;
-            const std::optional<QString> found = FindEntryIgnoringCase(folder, component, !last);
-            if (!found) {
-                return std::nullopt;
+        QStringList next;
+        for (const QString& prefix : resolved) {
+            if (component == QLatin1String(".") || component == QLatin1String("..")) {
+                if (!last) {
+                    next.push_back(Joined(prefix, component));
+                }
+                continue;
             }
-            entry = *found;
-        } else if (last) {
-            return std::nullopt;
+            const QString folder = prefix.isEmpty() ? QStringLiteral(".") : prefix;
+            for (const QString& entry : EntriesIgnoringCase(folder, component, !last)) {
+                if (static_cast<std::size_t>(next.size()) < MaxCaseVariants) {
+                    next.push_back(Joined(prefix, entry));
+                }
+            }
         }
-        if (!resolved.isEmpty() && !resolved.endsWith(QLatin1Char('/'))) {
-            resolved += QLatin1Char('/');
-        }
-        resolved += entry;
+        resolved = next;
     }
-    const std::string result = resolved.toStdString();
-    return IsExistingFile(result) ? std::optional<std::string>(result) : std::nullopt;
+    std::vector<std::string> files;
+    for (const QString& candidate : resolved) {
+        std::string file = candidate.toStdString();
+        if (IsExistingFile(file)) {
+            files.push_back(std::move(file));
+        }
+    }
+    // Byte order, so that the first of several is the same on every machine.
+    std::sort(files.begin(), files.end());
+    files.erase(std::unique(files.begin(), files.end()), files.end());
+    return files;
+}
+
+std::optional<std::string> FindFileIgnoringCase(const std::string& path) {
+    std::vector<std::string> files = FindFilesIgnoringCase(path);
+    if (files.empty()) {
+        return std::nullopt;
+    }
+    return std::move(files.front());
+}
+
+bool IsSameFile(const std::string& first, const std::string& second) {
+    struct stat a {};
+    struct stat b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 std::string DataFilePath(const std::string& fileName) {

@@ -4,7 +4,6 @@
 // the image source it is handed.
 
 #include <QImage>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,10 +22,12 @@ class TImageSource {
 public:
     virtual ~TImageSource() = default;
 
-    // The image file of the first stored path that leads to one, tried in the given order;
-    // std::nullopt when none does.
-    virtual std::optional<std::string>
-    FindFirstImageFile(const std::vector<std::string>& storedPaths) const = 0;
+    // The image files the stored paths lead to, tried in the given order, each path as found
+    // on disk: one file is the image; several (byte order) match only without regard to
+    // letter case, and the user chooses; none, and the user is asked for the file. A path
+    // that names a file exactly always wins alone, over every other path's matches.
+    virtual std::vector<std::string>
+    FindImageFiles(const std::vector<std::string>& storedPaths) const = 0;
     // Loads imageFile into bitmaps; false leaves them as they were. Never throws.
     virtual bool LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps) const = 0;
 };

@@ -1,18 +1,15 @@
 #include "platform/TextFile.h"
 
 #include "platform/FileError.h"
+#include "platform/InputFile.h"
 
-#include <QSaveFile>
 #include <QString>
 
 #include <array>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kvx {
@@ -151,37 +148,6 @@ QByteArray AsBytes(std::string_view text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-[[noreturn]] void ThrowSystemError(int code) {
-    throw TFileError(std::strerror(code), code);
-}
-
-// Closes the descriptor on every path out of ReadTextFile.
-class TFileDescriptor {
-public:
-    explicit TFileDescriptor(int fd) : Fd(fd) {}
-    TFileDescriptor(const TFileDescriptor&) = delete;
-    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
-    ~TFileDescriptor() {
-        if (Fd >= 0) {
-            ::close(Fd);
-        }
-    }
-    int Get() const { return Fd; }
-
-private:
-    int Fd;
-};
-
-// QSaveFile reports failures as its own error kinds; the system's reason is still in errno
-// right after the failing call. A failure Qt detects by itself leaves errno untouched.
-[[noreturn]] void ThrowSaveFileError(const QSaveFile& file) {
-    const int code = errno;
-    if (code != 0) {
-        ThrowSystemError(code);
-    }
-    throw TFileError(file.errorString().toStdString(), EIO);
-}
-
 } // namespace
 
 TTextFileContent DecodeText(const QByteArray& bytes) {
@@ -203,24 +169,15 @@ TTextFileContent ReadTextFile(const std::string& path) {
 }
 
 QByteArray ReadFileBytes(const std::string& path) {
-    const TFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Get() < 0) {
-        ThrowSystemError(errno);
-    }
-    struct stat info {};
-    if (::fstat(file.Get(), &info) != 0) {
-        ThrowSystemError(errno);
-    }
-    if (S_ISDIR(info.st_mode)) {
-        ThrowSystemError(EISDIR);
+    const TInputFile file(path);
+    if (file.Size() > MaxTextFileBytes) {
+        throw TFileError::Refusal(TextFileTooLargeMessage(file.Size()));
     }
     QByteArray bytes;
-    if (S_ISREG(info.st_mode) && info.st_size > 0) {
-        bytes.reserve(static_cast<qsizetype>(info.st_size));
-    }
+    bytes.reserve(static_cast<qsizetype>(file.Size()));
     std::array<char, 65536> buffer{};
     while (true) {
-        const ssize_t count = ::read(file.Get(), buffer.data(), buffer.size());
+        const ssize_t count = ::read(file.Descriptor(), buffer.data(), buffer.size());
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
@@ -229,6 +186,10 @@ QByteArray ReadFileBytes(const std::string& path) {
         }
         if (count == 0) {
             break;
+        }
+        // A file that grows while it is read is measured again.
+        if (bytes.size() + count > MaxTextFileBytes) {
+            throw TFileError::Refusal(TextFileTooLargeMessage(bytes.size() + count));
         }
         bytes.append(buffer.data(), static_cast<qsizetype>(count));
     }
@@ -273,34 +234,6 @@ QByteArray EncodeText(std::string_view utf8, TTextEncoding encoding) {
         }
     }
     return AsBytes(utf8);
-}
-
-void WriteFileSafely(const std::string& path, const QByteArray& bytes) {
-    // QSaveFile refuses an empty name and a folder by itself, without a system error; name
-    // both as the system would.
-    if (path.empty()) {
-        ThrowSystemError(ENOENT);
-    }
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-        ThrowSystemError(EISDIR);
-    }
-    QSaveFile file(QString::fromStdString(path));
-    errno = 0;
-    // Unbuffered, so that every failure (disk full, file size limit) shows in write() below:
-    // Qt 6.4's commit() misses a failed flush of a write buffer and would put the cut-off
-    // file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        ThrowSaveFileError(file);
-    }
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        ThrowSaveFileError(file); // the unfinished temporary file is removed with file
-    }
-    errno = 0;
-    if (!file.commit()) {
-        ThrowSaveFileError(file);
-    }
 }
 
 } // namespace kvx

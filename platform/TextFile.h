@@ -1,6 +1,8 @@
 #pragma once
 // Reading and writing text files: UTF-8 when the bytes are valid UTF-8, else Windows-1252;
-// lines end at CR LF, LF or CR; files are written safely (QSaveFile) with CR LF line ends.
+// lines end at CR LF, LF or CR; files are written safely (SafeFileWriter.h) with CR LF ends.
+
+#include "platform/SafeFileWriter.h" // WriteFileSafely comes with it
 
 #include <QByteArray>
 #include <string>
@@ -20,7 +22,7 @@ struct TTextFileContent {
 
 // Decodes bytes by the rule above.
 TTextFileContent DecodeText(const QByteArray& bytes);
-// Reads a whole file; throws TFileError.
+// Reads a whole regular file of at most MaxTextFileBytes (InputFile.h); throws TFileError.
 TTextFileContent ReadTextFile(const std::string& path);
 // A whole file's bytes as they are; throws TFileError.
 QByteArray ReadFileBytes(const std::string& path);
@@ -31,8 +33,5 @@ std::vector<std::string> SplitLines(std::string_view text);
 QByteArray EncodeForProjectFile(std::string_view utf8);
 // In the given encoding when every character fits it, otherwise UTF-8.
 QByteArray EncodeText(std::string_view utf8, TTextEncoding encoding);
-// Writes bytes through QSaveFile: a failed or interrupted write leaves the old file intact.
-// Throws TFileError.
-void WriteFileSafely(const std::string& path, const QByteArray& bytes);
 
 } // namespace kvx

@@ -111,6 +111,33 @@ TEST_F(CommandsSave, AFailedWriteReportsItAndKeepsTheChanges) {
     EXPECT_TRUE(Main().Modified());
 }
 
+TEST_F(CommandsSave, AFailedSaveAsLeavesTheProjectsFileNameAsItWas) {
+    const QString unreachable = PathOf(QStringLiteral("fehlt/karte.kvx"));
+    const QString saved = PathOf(QStringLiteral("karte.kvx"));
+    // A map without a file name keeps none; one with a name keeps it, and the next Save
+    // (the close question's "Ja") writes there, not to the path that failed.
+    for (const bool named : {false, true}) {
+        CreateMap();
+        TScriptedDialogs dialogs;
+        if (named) {
+            dialogs.AnswerSaveFile(saved);
+            Main().mniSave->trigger();
+            Main().SetModified(true);
+        }
+        dialogs.AnswerSaveFile(unreachable).AnswerMessage(TMsgResult::Ok);
+        Main().mniSaveAs->trigger();
+        EXPECT_TRUE(dialogs.Questions().back().Text.startsWith(QString::fromUtf8(SaveErrorStart)));
+        EXPECT_EQ(Map().ProjectFile, named ? saved.toStdString() : std::string()) << named;
+        EXPECT_TRUE(Main().Modified());
+        if (named) {
+            const std::size_t asked = dialogs.Questions().size();
+            Main().mniSave->trigger();
+            EXPECT_EQ(dialogs.Questions().size(), asked);
+            EXPECT_FALSE(Main().Modified());
+        }
+    }
+}
+
 TEST_F(CommandsSave, CancellingTheDialogWritesNothing) {
     CreateMap();
     TScriptedDialogs dialogs;

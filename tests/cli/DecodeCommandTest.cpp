@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -31,7 +32,7 @@ QByteArray ReadFile(const QString& path) {
 
 const QString Fixture = KVX_TEST_DATA_DIR "/images/rahmen.gif";
 const QByteArray UnknownFormat =
-    "Unbekanntes Bildformat! Es können nur GIF/JPEG-Grafiken geladen werden!";
+    "Unbekanntes Bildformat! Es können nur GIF-, JPEG- und PNG-Grafiken geladen werden!";
 
 TEST(DecodeCommand, WritesTheImageAsBinaryPpm) {
     const QTemporaryDir dir;
@@ -63,14 +64,19 @@ TEST(DecodeCommand, ReplacesAnExistingOutputFile) {
 
 TEST(DecodeCommand, ImageThatDoesNotLoadExitsOneWithTheMessage) {
     const QTemporaryDir dir;
-    const QString wrongExtension = dir.filePath("rahmen.bmp");
-    ASSERT_TRUE(QFile::copy(Fixture, wrongExtension));
+    const QString wrongContent = dir.filePath("rahmen.gif");
+    QFile text(wrongContent);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("kein Bild");
+    text.close();
+    const QString pipe = dir.filePath("pipe.gif");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const QString damaged = dir.filePath("kaputt.gif");
     QFile file(damaged);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(ReadFile(Fixture).left(20));
     file.close();
-    for (const QString& image : {wrongExtension, damaged, dir.filePath("fehlt.png")}) {
+    for (const QString& image : {wrongContent, damaged, pipe, dir.filePath("fehlt.png")}) {
         const QString output = dir.filePath("bild.ppm");
         const TRun run = RunKvxtool({"decode", image, output});
         EXPECT_EQ(run.ExitCode, 1) << image.toStdString();

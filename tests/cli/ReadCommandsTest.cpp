@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -215,6 +216,46 @@ TEST_F(ReadCommandsTest, FailedSaveKeepsTheOldFile) {
     ExpectFailure(Run({"save", "--map", "Erdgeschoss", "grundriss.htm", "ordner.kvx"}),
                   {"Genauer Fehler: "});
     EXPECT_TRUE(QFileInfo(PathOf("ordner.kvx")).isDir());
+}
+
+// Pipes and devices end at once with exit 1 and a German message, and stay what they are.
+TEST_F(ReadCommandsTest, InputsAndOutputsThatAreNoFilesAreRefused) {
+    for (const char* name : {"pipe.htm", "pipe.kvx", "aus.kvx"}) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(PathOf(name)).constData(), 0600), 0);
+    }
+    ASSERT_TRUE(QFile::link("/dev/zero", PathOf("null.htm")));
+    const QByteArray pipe =
+        "Genauer Fehler: Keine gew\xC3\xB6hnliche Datei, sondern eine Pipe (FIFO)";
+    const QByteArray device =
+        "Genauer Fehler: Keine gew\xC3\xB6hnliche Datei, sondern ein Ger\xC3\xA4t";
+    const std::vector<std::pair<QStringList, QByteArray>> cases{
+        {{"list", "pipe.htm"}, pipe},
+        {{"info", "pipe.kvx"}, pipe},
+        {{"html", "null.htm"}, device},
+        {{"list", "null.htm"}, device},
+        {{"save", "--map", "Erdgeschoss", "grundriss.htm", "aus.kvx"},
+         "Genauer Fehler: Keine gew\xC3\xB6hnliche Datei; sie wird nicht ersetzt"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        ExpectFailure(Run(arguments), {message});
+    }
+    EXPECT_EQ(QFileInfo(PathOf("aus.kvx")).isFile(), false);
+    EXPECT_TRUE(QFileInfo(PathOf("aus.kvx")).exists());
+}
+
+// Only case variants of the image: the user must say which one is meant.
+TEST_F(ReadCommandsTest, SeveralCaseVariantsOfTheImageAreNamed) {
+    for (const QString folder : {"Bilder", "bilder"}) {
+        ASSERT_TRUE(QDir(FDir.path()).mkdir(folder));
+        ASSERT_TRUE(QFile::copy(PathOf("karte.png"), PathOf(folder + "/Karte.png")));
+    }
+    PutFile(PathOf("varianten.htm"),
+            "<map name=\"k\"></map><img src=\"BILDER/KARTE.PNG\" usemap=\"#k\">");
+    ExpectFailure(Run({"info", "varianten.htm"}),
+                  {"Die verwendete Bilddatei gibt es in mehreren Schreibweisen:\n" +
+                       PathOf("Bilder/Karte.png").toUtf8() + "\n" +
+                       PathOf("bilder/Karte.png").toUtf8(),
+                   "--image"});
 }
 
 TEST_F(ReadCommandsTest, WrongCommandLinesPrintTheUsage) {

@@ -3,6 +3,7 @@
 #include "ReaderFixtures.h"
 #include "RecordingReaderHost.h"
 #include "formats/ReaderMessages.h"
+#include "platform/FilePaths.h"
 
 #include <QDir>
 #include <algorithm>
@@ -283,6 +284,71 @@ TEST_F(ImageCandidatesTest, WindowsPathsAndLetterCase) {
     EXPECT_EQ(ImageFor("bilder/haus.gif"), PathOf("seiten/Haus.GIF"));
     EXPECT_EQ(ImageFor("SUB\\plan.PNG"), PathOf("seiten/sub/Plan.png"));
     EXPECT_EQ(ImageFor(PathOf("seiten/sub/plan.png")), PathOf("seiten/sub/Plan.png"));
+}
+
+// Case variants: an exact match of any candidate first; several matches that differ only in
+// letter case are put to the user, the first in byte order preset.
+TEST_F(ImageCandidatesTest, ExactMatchesFirstAndSeveralCaseVariantsAreAsked) {
+    using TFiles = std::vector<std::string>;
+    // src, the files made for it, the files found: one is used, several are asked about.
+    const std::vector<std::tuple<std::string, TFiles, TFiles>> cases{
+        {"bilder/foto.png",
+         {"seiten/Bilder/Foto.png", "seiten/bilder/foto.png"},
+         {"seiten/bilder/foto.png"}},
+        {"BILDER/FOTO.PNG", {}, {"seiten/Bilder/Foto.png", "seiten/bilder/foto.png"}},
+        // Beside the page (candidate 2) only without regard to case, below it (candidate 3)
+        // exactly: the exact one wins.
+        {"sub/b.png", {"seiten/B.png", "seiten/sub/b.png"}, {"seiten/sub/b.png"}},
+        {"SUB/Z.PNG",
+         {"seiten/sub/z.png", "seiten/SUB/Z.png"},
+         {"seiten/SUB/Z.png", "seiten/sub/z.png"}},
+        {"a&amp;b &quot;c&quot; &lt;d&gt;.png",
+         {"seiten/a&b \"c\" <d>.png"},
+         {"seiten/a&b \"c\" <d>.png"}},
+    };
+    for (const auto& [src, made, found] : cases) {
+        TFiles paths;
+        for (const std::string& file : made) {
+            ASSERT_TRUE(QDir().mkpath(QString::fromStdString(FolderPart(PathOf(file)))));
+            WriteTestImage(PathOf(file), 2, 2);
+        }
+        for (const std::string& file : found) {
+            paths.push_back(PathOf(file));
+        }
+        TRecordingReaderHost host;
+        host.ImageAnswers = {paths.back()};
+        ReadMapDefinition("<map name=\"k\"></map><img src=\"" + src + "\" usemap=\"#k\">",
+                          PathOf("seiten/seite.html"), host);
+        ASSERT_NE(host.Map(), nullptr) << src;
+        EXPECT_EQ(host.Map()->ImageFile, paths.back()) << src;
+        EXPECT_EQ(host.MessageTexts(),
+                  paths.size() == 1 ? TFiles{} : TFiles{msg::AmbiguousImageFile(paths)});
+        if (paths.size() > 1) {
+            ASSERT_EQ(host.ImageQuestions.size(), 1u) << src;
+            EXPECT_EQ(host.ImageQuestions[0].PresetFileName, FileNamePart(paths[0]));
+            EXPECT_EQ(host.ImageQuestions[0].InitialFolder, FolderPart(paths[0]));
+        }
+    }
+}
+
+// The img that shows the map keeps its description and border across a save and a reopen.
+TEST_F(MapDefinitionReaderTest, TheImgsDescriptionAndBorderBecomeTheMaps) {
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases{
+        {"alt=\"Haus &amp; &quot;Hof&quot;\" border=\"2\"", "Haus & \"Hof\"", "2"},
+        {"border=\"-3\"", "", "3"},
+        {"border=\" 4 \" alt=\"\"", "", "4"},
+        {"border=\"dick\" ALT=\"Plan\"", "Plan", "0"},
+        {"border=\"\"", "", "0"},
+        {"", "", "0"},
+    };
+    for (const auto& [attributes, alt, border] : cases) {
+        TRecordingReaderHost host;
+        ReadMapDefinition(KarteMap + "<img src=\"bild.png\" " + attributes + " usemap=\"#karte\">",
+                          PathOf("seite.html"), host);
+        ASSERT_NE(host.Map(), nullptr) << attributes;
+        EXPECT_EQ(host.Map()->AltText, alt) << attributes;
+        EXPECT_EQ(host.Map()->Border, border) << attributes;
+    }
 }
 
 TEST_F(MapDefinitionReaderTest, MissingImageIsAskedFor) {

@@ -197,6 +197,10 @@ bool WriteJpeg(const std::string& path, const TJpegPicture& picture) {
     if (picture.Progressive) {
         jpeg_simple_progression(&info);
     }
+    if (!picture.Scans.empty()) {
+        info.scan_info = picture.Scans.data();
+        info.num_scans = static_cast<int>(picture.Scans.size());
+    }
     jpeg_start_compress(&info, TRUE);
     const std::size_t rowSize = std::size_t(picture.Width) * std::size_t(picture.Components);
     while (info.next_scanline < info.image_height) {

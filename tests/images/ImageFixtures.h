@@ -78,6 +78,7 @@ struct TJpegPicture {
     int Components = 3;
     std::optional<J_COLOR_SPACE> StoredSpace; // default: libjpeg's choice for InputSpace
     bool Progressive = false;
+    std::vector<jpeg_scan_info> Scans; // a scan script of its own (progressive when Ss > 0)
     bool AdobeMarker = true;
     std::vector<JSAMPLE> Samples; // Width * Height * Components
 };

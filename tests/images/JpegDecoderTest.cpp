@@ -2,6 +2,7 @@
 
 #include "ImageFixtures.h"
 #include "images/ImageLoading.h"
+#include "images/JpegScanBudget.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -139,6 +140,71 @@ TEST(JpegDecoder, DamagedOrHostileFilesFail) {
         EXPECT_FALSE(DecodeJpeg(path)) << what;
     }
     EXPECT_FALSE(DecodeJpeg(dir.Path("fehlt.jpg")));
+}
+
+// A grey 64 x 64 picture (64 blocks): DC, AC first scans of coefficients 1 to 63 at half
+// precision, refinements of the first ones; every scan within the standard's rules.
+TJpegPicture ManyScans(int refinements) {
+    TJpegPicture picture;
+    picture.Width = picture.Height = 64;
+    picture.InputSpace = JCS_GRAYSCALE;
+    picture.Components = 1;
+    for (int i = 0; i < 64 * 64; ++i) {
+        picture.Samples.push_back(static_cast<JSAMPLE>((i % 64 * 4 + i / 64 * 2) % 256));
+    }
+    picture.Scans.push_back(jpeg_scan_info{1, {0}, 0, 0, 0, 0});
+    for (int k = 1; k <= 63 + refinements; ++k) {
+        const bool refine = k > 63;
+        const int band = refine ? k - 63 : k;
+        picture.Scans.push_back(jpeg_scan_info{1, {0}, band, band, refine ? 1 : 0, refine ? 0 : 1});
+    }
+    return picture;
+}
+
+TEST(JpegDecoder, ScansAreLimitedByWorkThatGrowsWithTheImage) {
+    const TScratchDir dir;
+    const std::string path = dir.Path("foto.jpg");
+    ASSERT_TRUE(WriteJpeg(path, ManyScans(36)));
+    const QByteArray hundredScans = ReadBytes(path);
+    const std::optional<QImage> expected = DecodeJpeg(path);
+    ASSERT_TRUE(expected);
+    EXPECT_EQ(expected->size(), QSize(64, 64));
+    // The last scan again and again: libjpeg only warns about such a progression and walks
+    // every block once more for each copy.
+    const qsizetype last = hundredScans.lastIndexOf("\xFF\xDA");
+    const QByteArray scan = hundredScans.mid(last, hundredScans.size() - 2 - last);
+    for (const auto& [copies, loads] : {std::pair{0, true}, {30, true}, {300, false}}) {
+        WriteBytes(path, hundredScans.chopped(2) + scan.repeated(copies) + "\xFF\xD9");
+        const std::optional<QImage> image = DecodeJpeg(path);
+        EXPECT_EQ(image.has_value(), loads) << copies;
+        EXPECT_TRUE(!image || Pixels(*image) == Pixels(*expected)) << copies;
+    }
+    // Budgets by the blocks of the image: a hundred of the dearest scans (a refinement of all
+    // 63 coefficients) up to the limit of work, near 128 000 blocks; fewer beyond.
+    for (const auto& [blocks, dearest] :
+         {std::pair<std::int64_t, int>{64, 100}, {120000, 100}, {1000000, 12}, {2097152, 6}}) {
+        TJpegScanBudget budget(blocks);
+        int admitted = 0;
+        while (admitted < 1000 && budget.Admit({1, 63, 1, blocks})) {
+            ++admitted;
+        }
+        EXPECT_EQ(admitted, dearest) << blocks;
+    }
+    // libjpeg's standard progression of a full-colour image at the pixel limit still loads.
+    constexpr std::int64_t component = 2048 * 1024;
+    TJpegScanBudget full(3 * component);
+    for (const TJpegScan& standard : std::vector<TJpegScan>{{0, 0, 0, 3 * component},
+                                                            {1, 5, 0, component},
+                                                            {1, 63, 0, component},
+                                                            {1, 63, 0, component},
+                                                            {6, 63, 0, component},
+                                                            {1, 63, 2, component},
+                                                            {0, 0, 1, 3 * component},
+                                                            {1, 63, 1, component},
+                                                            {1, 63, 1, component},
+                                                            {1, 63, 1, component}}) {
+        EXPECT_TRUE(full.Admit(standard)) << standard.SpectralStart << "-" << standard.SpectralEnd;
+    }
 }
 
 } // namespace

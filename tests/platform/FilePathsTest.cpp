@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace kvx {
 namespace {
@@ -81,6 +83,18 @@ TEST_F(FindFileIgnoringCaseTest, PrefersAnEntryOfTheRightKind) {
     EXPECT_EQ(FindFileIgnoringCase("bilder/haus.gif"), "Bilder/Haus.GIF");
 }
 
+TEST_F(FindFileIgnoringCaseTest, ListsEveryCaseVariantInByteOrderUnlessOneIsExact) {
+    ASSERT_TRUE(QDir(Dir.path()).mkpath("bilder"));
+    Put("bilder/HAUS.gif");
+    Put("Bilder/haus.gif");
+    const std::vector<std::string> variants{Root + "/Bilder/Haus.GIF", Root + "/Bilder/haus.gif",
+                                            Root + "/bilder/HAUS.gif"};
+    EXPECT_EQ(FindFilesIgnoringCase(Root + "/BILDER/HAUS.GIF"), variants);
+    EXPECT_EQ(FindFilesIgnoringCase(Root + "/bilder/HAUS.gif"),
+              std::vector<std::string>{Root + "/bilder/HAUS.gif"});
+    EXPECT_EQ(FindFileIgnoringCase(Root + "/BILDER/HAUS.GIF"), variants.front());
+}
+
 TEST(IsExistingFile, CountsOnlyRegularFiles) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -90,6 +104,24 @@ TEST(IsExistingFile, CountsOnlyRegularFiles) {
     EXPECT_FALSE(IsExistingFile(dir.path().toStdString()));
     EXPECT_FALSE(IsExistingFile(file + ".fehlt"));
     EXPECT_FALSE(IsExistingFile(""));
+}
+
+TEST(IsSameFile, FollowsLinksAndTellsFilesApart) {
+    QTemporaryDir dir;
+    const std::string page = dir.filePath("seite.htm").toStdString();
+    QFile(dir.filePath("andere.htm")).open(QIODevice::WriteOnly);
+    QFile(QString::fromStdString(page)).open(QIODevice::WriteOnly);
+    ASSERT_EQ(::symlink(page.c_str(), (page + ".link").c_str()), 0);
+    ASSERT_EQ(::link(page.c_str(), (page + ".hard").c_str()), 0);
+    for (const auto& [other, same] : {std::pair{page, true},
+                                      {dir.path().toStdString() + "/./seite.htm", true},
+                                      {page + ".link", true},
+                                      {page + ".hard", true},
+                                      {dir.filePath("andere.htm").toStdString(), false},
+                                      {page + ".fehlt", false}}) {
+        EXPECT_EQ(IsSameFile(page, other), same) << other;
+    }
+    EXPECT_FALSE(IsSameFile(page + ".fehlt", page + ".fehlt"));
 }
 
 TEST(DataFilePath, LooksBesideTheExecutableFirst) {

@@ -169,14 +169,14 @@ TEST(ReadTextFile, ReportsTheSystemsMessageAndCode) {
         ADD_FAILURE() << "no TFileError";
     } catch (const TFileError& error) {
         EXPECT_EQ(error.Code, ENOENT);
-        EXPECT_EQ(error.Detail(), "No such file or directory (2)");
+        EXPECT_EQ(error.Detail(), "Datei oder Verzeichnis nicht gefunden (2)");
     }
     try {
         ReadTextFile(dir.path().toStdString());
         ADD_FAILURE() << "no TFileError for a folder";
     } catch (const TFileError& error) {
         EXPECT_EQ(error.Code, EISDIR);
-        EXPECT_EQ(error.SystemMessage, "Is a directory");
+        EXPECT_EQ(error.SystemMessage, "Ist ein Verzeichnis");
     }
 }
 
@@ -201,7 +201,7 @@ TEST(WriteFileSafely, ReportsAMissingFolderWithTheSystemsMessage) {
         WriteFileSafely(path, "x");
         ADD_FAILURE() << "no TFileError";
     } catch (const TFileError& error) {
-        EXPECT_EQ(error.Detail(), "No such file or directory (2)");
+        EXPECT_EQ(error.Detail(), "Datei oder Verzeichnis nicht gefunden (2)");
     }
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     try {
@@ -222,7 +222,7 @@ TEST(WriteFileSafely, LeavesAFolderOfTheSameNameAlone) {
         WriteFileSafely(path, "x");
         ADD_FAILURE() << "no TFileError";
     } catch (const TFileError& error) {
-        EXPECT_EQ(error.Detail(), "Is a directory (21)");
+        EXPECT_EQ(error.Detail(), "Ist ein Verzeichnis (21)");
     }
     EXPECT_EQ(FileBytes(path + "/inside.txt"), "keep");
 }
@@ -267,7 +267,7 @@ TEST(WriteFileSafely, AFailedWriteLeavesTheOldFileIntact) {
                 ADD_FAILURE() << "no TFileError";
             } catch (const TFileError& error) {
                 EXPECT_EQ(error.Code, EFBIG);
-                EXPECT_EQ(error.Detail(), "File too large (27)");
+                EXPECT_EQ(error.Detail(), "Die Datei ist zu groß (27)");
             }
         }
         EXPECT_EQ(FileBytes(path), old);

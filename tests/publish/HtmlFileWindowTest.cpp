@@ -293,8 +293,9 @@ TEST_F(HtmlFileWindowTest, FailedSaveReportsTheSystemsErrorAndKeepsTheChange) {
     const TRecordedQuestion& message = Dialogs.Questions().at(2);
     EXPECT_EQ(message.Kind, TMsgKind::Error);
     EXPECT_EQ(message.Buttons, TMsgButtons::Ok);
-    EXPECT_EQ(message.Text, "Fehler beim Speichern der Datei! Bitte drücken Sie F1 für weitere "
-                            "Informationen!\r\nGenauer Fehler: No such file or directory (2)");
+    EXPECT_EQ(message.Text,
+              "Fehler beim Speichern der Datei! Bitte drücken Sie F1 für weitere "
+              "Informationen!\r\nGenauer Fehler: Datei oder Verzeichnis nicht gefunden (2)");
     EXPECT_FALSE(QFile::exists(chosen));
 }
 
