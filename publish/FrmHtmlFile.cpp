@@ -1,6 +1,5 @@
 #include "publish/FrmHtmlFile.h"
 
-#include "model/TextConversion.h"
 #include "platform/FileError.h"
 #include "platform/FilePaths.h"
 #include "platform/TextFile.h"
@@ -27,7 +26,7 @@ bool IsFolderOnly(const QString& path) {
     return path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\'));
 }
 
-// The colour that marks an inserted definition.
+// The colour that marks the definition just inserted.
 QTextCharFormat DefinitionFormat() {
     QTextCharFormat blue;
     blue.setForeground(QColor(0, 0, 255));
@@ -85,6 +84,7 @@ TfrmHtmlFile::TfrmHtmlFile(QWidget* parent) : QDialog(parent) {
 }
 
 void TfrmHtmlFile::SetText(const QString& text) {
+    reditHtml->setExtraSelections({}); // a definition marked in the text before goes with it
     reditHtml->setPlainText(ToEditorLineEnds(text));
 }
 
@@ -93,14 +93,24 @@ QString TfrmHtmlFile::Text() const {
 }
 
 void TfrmHtmlFile::MarkDefinition(qsizetype start, qsizetype length) {
+    ShowDefinitionMark(int(start), int(length));
     QTextCursor cursor(reditHtml->document());
     cursor.setPosition(int(start));
     cursor.setPosition(int(start + length), QTextCursor::KeepAnchor);
-    // Part of filling the editor: Undo must not take the colour away again.
-    reditHtml->setUndoRedoEnabled(false);
-    cursor.mergeCharFormat(DefinitionFormat());
-    reditHtml->setUndoRedoEnabled(true);
     reditHtml->setTextCursor(cursor);
+}
+
+void TfrmHtmlFile::ShowDefinitionMark(int start, int length) {
+    // The blue is drawn over the text rather than stored in it, so neither a page loaded
+    // later nor text typed beside the definition takes it on; text typed right behind the
+    // definition stays outside the mark.
+    QTextEdit::ExtraSelection mark;
+    mark.cursor = QTextCursor(reditHtml->document());
+    mark.cursor.setPosition(start);
+    mark.cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    mark.cursor.setKeepPositionOnInsert(true);
+    mark.format = DefinitionFormat();
+    reditHtml->setExtraSelections({mark});
 }
 
 void TfrmHtmlFile::reditHtmlChange() {
@@ -118,14 +128,12 @@ void TfrmHtmlFile::tbtInsertDefinitionClick() {
         cursor.setPosition(cursor.selectionEnd());
     }
     const int start = cursor.selectionStart();
-    // One undo step for the insertion and its colour.
-    cursor.beginEditBlock();
     cursor.insertText(definition);
     cursor.setPosition(start);
     cursor.setPosition(start + int(definition.size()), QTextCursor::KeepAnchor);
-    cursor.mergeCharFormat(DefinitionFormat());
-    cursor.endEditBlock();
     reditHtml->setTextCursor(cursor);
+    // Only the definition just inserted is blue.
+    ShowDefinitionMark(start, int(definition.size()));
 }
 
 std::optional<QString> TfrmHtmlFile::AskForFilePath(const QString& initialFolder) {
@@ -169,7 +177,8 @@ bool TfrmHtmlFile::WriteFile() {
                           TMsgButtons::Ok, hcHtmlFile);
         return false;
     }
-    setWindowTitle(QString::fromStdString(LowerAscii(FilePath.toStdString())));
+    // The path as it is: another letter case names another file here.
+    setWindowTitle(FilePath);
     Changed = false;
     return true;
 }
