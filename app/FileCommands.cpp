@@ -49,15 +49,6 @@ bool TFileCommands::QuerySaveChanges() {
     return false;
 }
 
-bool TFileCommands::PrepareToReplaceMap() {
-    if (!QuerySaveChanges()) {
-        return false;
-    }
-    // The old map goes before the file dialog: a cancelled dialog leaves no map behind.
-    FMain.ResetEditor();
-    return true;
-}
-
 void TFileCommands::mniOpenClick() {
     ChooseAndReadFile(OpenFilter, OpenProjectFile);
 }
@@ -67,19 +58,19 @@ void TFileCommands::mniImportClick() {
 }
 
 void TFileCommands::OpenProjectFileCommand(const QString& path) {
-    if (PrepareToReplaceMap()) {
+    if (QuerySaveChanges()) {
         ReadFile(path, OpenProjectFile);
     }
 }
 
 void TFileCommands::ImportHtmlFileCommand(const QString& path) {
-    if (PrepareToReplaceMap()) {
+    if (QuerySaveChanges()) {
         ReadFile(path, ImportHtmlFile);
     }
 }
 
 void TFileCommands::ChooseAndReadFile(const char* filter, TFileReader read) {
-    if (!PrepareToReplaceMap()) {
+    if (!QuerySaveChanges()) {
         return;
     }
     TFileDialogRequest request;
@@ -92,12 +83,11 @@ void TFileCommands::ChooseAndReadFile(const char* filter, TFileReader read) {
 
 void TFileCommands::ReadFile(const QString& path, TFileReader read) {
     try {
-        // The window is in the no-map state here: a reader that stops leaves it so.
+        // The reader builds the new map aside; the open one goes only when that succeeded.
         if (TMapReadResult result = read(path.toStdString(), FMain, TImageFiles())) {
             FMain.ShowReadMap(std::move(result));
         }
     } catch (const TFileError& error) {
-        FMain.ResetEditor();
         ShowError(FMain, OpenFileErrorMessage(error));
     }
 }

@@ -22,10 +22,9 @@ public:
     // Stores pending panel edits, then asks about unsaved changes. True when the command may
     // go on: nothing to save, "No", or "Yes" and the map was saved. A Yes whose save did not
     // happen (dialog cancelled, write failed) stops the command, so no changes are lost.
+    // Every command that replaces the map asks this first; the open map stays until its
+    // successor has been read or made.
     bool QuerySaveChanges();
-    // The question, then the old map goes (ResetEditor) before any dialog asks for the new
-    // one. False: the user stopped the command and nothing changed.
-    bool PrepareToReplaceMap();
 
     void mniOpenClick();
     // Both return true when the file was written.
@@ -34,7 +33,7 @@ public:
     void mniImportClick();
 
     // Open and Import of a known file, without their file dialogs (the command line): the
-    // question, the reset, the read with its error box.
+    // question, then the read with its error box.
     void OpenProjectFileCommand(const QString& path);
     void ImportHtmlFileCommand(const QString& path);
 
@@ -43,9 +42,10 @@ private:
     using TFileReader = TMapReadResult (*)(const std::string& path, TMapReaderHost& host,
                                            const TImageSource& images);
 
-    // The question, the reset, then the open dialog with filter and the read.
+    // The question, then the open dialog with filter and the read.
     void ChooseAndReadFile(const char* filter, TFileReader read);
-    // Reads the file into the editor after the reset; a file error gets the error box.
+    // Reads the file and puts the map into the editor in place of the open one. A reader
+    // that stops (cancelled choice, error; a file error gets the error box) keeps it.
     void ReadFile(const QString& path, TFileReader read);
     // Writes the map to its ProjectFile; the error box and false on failure.
     bool WriteProjectFile(bool saveAs);

@@ -5,6 +5,7 @@
 #include "app/FrmMapProps.h"
 #include "app/HomePage.h"
 #include "editor/FrmMain.h"
+#include "formats/MapReadResult.h"
 #include "images/ImageLoading.h"
 #include "platform/widgets/DialogService.h"
 #include "platform/widgets/HelpSystem.h"
@@ -33,7 +34,7 @@ TMapCommands::TMapCommands(TfrmMain& main, TFileCommands& files, TfrmMapProps& m
     : FMain(main), FFiles(files), FMapProps(mapProps), FInfo(info) {}
 
 void TMapCommands::mniNewClick() {
-    if (!FFiles.PrepareToReplaceMap()) {
+    if (!FFiles.QuerySaveChanges()) {
         return;
     }
     FMapProps.setWindowTitle(QStringLiteral("Neue Image Map"));
@@ -41,16 +42,15 @@ void TMapCommands::mniNewClick() {
     if (Dialogs().Exec(FMapProps) != QDialog::Accepted) {
         return;
     }
-    TMapDocument& document = FMain.Document();
-    document.CurrentMap = std::make_unique<TImageMap>();
-    TakeFields(*document.CurrentMap, FMapProps.Fields());
-    if (!LoadImage(document.CurrentMap->ImageFile, document)) {
+    // Made aside like a map that is read: the open map stays when the image does not load.
+    TMapReadResult created;
+    created.Map = std::make_unique<TImageMap>();
+    TakeFields(*created.Map, FMapProps.Fields());
+    if (!LoadImage(created.Map->ImageFile, created.Bitmaps)) {
         ShowError(FMain, UnknownImageFormatMessage);
-        FMain.ResetEditor();
         return;
     }
-    FMain.SetUpEditorForMap();
-    FMain.AdjustView();
+    FMain.ShowReadMap(std::move(created));
     // A map that exists only in the editor has to be saved.
     FMain.SetModified(true);
 }

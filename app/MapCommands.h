@@ -17,7 +17,8 @@ class TMapCommands {
 public:
     TMapCommands(TfrmMain& main, TFileCommands& files, TfrmMapProps& mapProps, TfrmInfo& info);
 
-    // Asks for the new map's properties and loads its image; the old map is gone first.
+    // Asks for the new map's properties and loads its image; the new map replaces the open
+    // one only when its image has loaded.
     void mniNewClick();
     // Changes name, image, description and border of the open map.
     void mniMapPropertiesClick();

@@ -5,7 +5,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <limits>
 
 namespace kvx {
@@ -74,10 +76,38 @@ protected:
             FGrid->FilterKey(static_cast<const QKeyEvent&>(*event))) {
             return true;
         }
+        if (auto* editor = qobject_cast<QWidget*>(object);
+            editor && PassOnRowDrag(*editor, *event)) {
+            return true;
+        }
         return QStyledItemDelegate::eventFilter(object, event);
     }
 
 private:
+    // A press in the editor with the left button may become a drag over the rows: it is the
+    // grid's once the pointer leaves the editor's row; inside it the editor selects text.
+    bool PassOnRowDrag(const QWidget& editor, const QEvent& event) const {
+        switch (event.type()) {
+        case QEvent::MouseButtonPress:
+            if (static_cast<const QMouseEvent&>(event).button() == Qt::LeftButton) {
+                FGrid->StartRowDrag(FGrid->rowAt(editor.geometry().center().y()));
+            }
+            return false;
+        case QEvent::MouseMove: {
+            const auto& move = static_cast<const QMouseEvent&>(event);
+            const QPoint point = FGrid->viewport()->mapFromGlobal(move.globalPosition().toPoint());
+            const int top = editor.geometry().top();
+            const bool inEditorRow = point.y() >= top && point.y() < top + editor.height();
+            return (move.buttons() & Qt::LeftButton) && !inEditorRow && FGrid->DragRowsTo(point);
+        }
+        case QEvent::MouseButtonRelease:
+            FGrid->EndRowDrag();
+            return false;
+        default:
+            return false;
+        }
+    }
+
     TCoordinatesGrid* FGrid;
 };
 
@@ -248,6 +278,10 @@ void TCoordinatesGrid::keyPressEvent(QKeyEvent* event) {
 
 void TCoordinatesGrid::mousePressEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid() && event->button() == Qt::LeftButton &&
+        !(event->modifiers() & Qt::ShiftModifier)) {
+        StartRowDrag(index.row());
+    }
     if (index.isValid() && index.column() == 0) {
         // A click on a label goes to the value of its row.
         setCurrentCell(index.row(), 1);
@@ -256,6 +290,43 @@ void TCoordinatesGrid::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QTableWidget::mousePressEvent(event);
+}
+
+void TCoordinatesGrid::mouseMoveEvent(QMouseEvent* event) {
+    // Qt's own drag selection stops at the cell editor that the press opened.
+    if ((event->buttons() & Qt::LeftButton) && DragRowsTo(event->position().toPoint())) {
+        event->accept();
+        return;
+    }
+    QTableWidget::mouseMoveEvent(event);
+}
+
+void TCoordinatesGrid::mouseReleaseEvent(QMouseEvent* event) {
+    EndRowDrag();
+    QTableWidget::mouseReleaseEvent(event);
+}
+
+void TCoordinatesGrid::StartRowDrag(int row) {
+    FDragAnchor = row >= 0 && row < rowCount() ? row : -1;
+}
+
+bool TCoordinatesGrid::DragRowsTo(QPoint viewportPoint) {
+    if (FDragAnchor < 0 || FDragAnchor >= rowCount()) {
+        return false;
+    }
+    int row = rowAt(viewportPoint.y());
+    if (row < 0) {
+        // Beyond the rows shown: one row further that way, so the grid scrolls along.
+        const int bottom = rowAt(viewport()->height() - 1);
+        row = viewportPoint.y() < 0 ? std::max(0, rowAt(0) - 1)
+              : bottom < 0          ? rowCount() - 1
+                                    : std::min(rowCount() - 1, bottom + 1);
+    }
+    const QModelIndex from = model()->index(std::min(FDragAnchor, row), 1);
+    const QModelIndex to = model()->index(std::max(FDragAnchor, row), 1);
+    selectionModel()->select(QItemSelection(from, to), QItemSelectionModel::ClearAndSelect);
+    scrollTo(model()->index(row, 1));
+    return true;
 }
 
 } // namespace kvx

@@ -31,6 +31,14 @@ public:
     // the key was consumed (discarded, or handled as Enter or a coordinate shortcut).
     bool FilterKey(const QKeyEvent& event);
 
+    // A drag with the left button selects the rows it passes, from the row pressed to the row
+    // under the pointer (a point of the viewport); the cell being edited stays current. The
+    // cell editor passes on the drags that start in it.
+    void StartRowDrag(int row);
+    // True when a drag is under way and took the move.
+    bool DragRowsTo(QPoint viewportPoint);
+    void EndRowDrag() { FDragAnchor = -1; }
+
 signals:
     // Any character typed into a cell, passed on or discarded.
     void CharacterTyped();
@@ -44,6 +52,12 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // The row where the drag started; -1 when no drag is under way.
+    int FDragAnchor = -1;
 };
 
 } // namespace kvx

@@ -244,6 +244,8 @@ void TfrmMain::ResetEditor() {
     FDocument.Release();
     FView->ResetView();
     DisableAreaPanel();
+    // Greyed texts of an area that is gone with its map would only mislead.
+    pclProperties->ClearProperties();
 }
 
 void TfrmMain::SetUpEditorForMap() {
@@ -284,6 +286,7 @@ void TfrmMain::AddAreaTreeNode() {
 }
 
 void TfrmMain::ShowReadMap(TMapReadResult read) {
+    ResetEditor();
     FDocument.CurrentMap = std::move(read.Map);
     FDocument.SourceBitmap = std::move(read.Bitmaps.SourceBitmap);
     FDocument.WorkBitmap = std::move(read.Bitmaps.WorkBitmap);

@@ -54,7 +54,8 @@ public:
     void RenderView();
     // Image coordinates of a point of the view (not clamped to the image).
     QPoint ViewToImage(QPoint viewPoint) const;
-    // Back to the no-map state: releases the map and both bitmaps, disables the map commands.
+    // Back to the no-map state: releases the map and both bitmaps, disables the map commands,
+    // empties the property panel.
     void ResetEditor();
     // Greys the property panel and disables the coordinate buttons.
     void DisableAreaPanel();
@@ -84,8 +85,9 @@ public:
     QString StatusText(int panel) const;
 
     // --- Maps read from files ---
-    // Makes a map that a reader built the editor's, from the no-map state: the map with its
-    // image, its tree with a node per area in list order, the view; no area selected.
+    // Makes a map that was read or made aside the editor's, in place of the open one (which
+    // goes as with ResetEditor): the map with its image, its tree with a node per area in
+    // list order, the view; no area selected.
     void ShowReadMap(TMapReadResult read);
     // The questions and messages of the readers.
     void ShowMessage(TMessageKind kind, const std::string& text, int helpContext) override;

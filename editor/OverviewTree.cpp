@@ -75,6 +75,17 @@ QItemSelectionModel::SelectionFlags TOverviewTree::selectionCommand(const QModel
     return QTreeWidget::selectionCommand(index, event);
 }
 
+void TOverviewTree::selectionChanged(const QItemSelection& selected,
+                                     const QItemSelection& deselected) {
+    QTreeWidget::selectionChanged(selected, deselected);
+    for (const QModelIndex& index : selected.indexes()) {
+        if (!NodeId(itemFromIndex(index))) {
+            clearSelection();
+            return;
+        }
+    }
+}
+
 QTreeWidgetItem* TOverviewTree::GroupNode(std::uint8_t kind) const {
     if (kind < akRectangle || kind > akPolygon) {
         return nullptr;

@@ -55,6 +55,11 @@ signals:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+    // Only area nodes are ever highlighted. Qt selects a clicked node only after it has
+    // reported the move (and after the handlers removed the highlight), so a map or group
+    // node that it selects is deselected here.
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
     // A click beside every node changes nothing, as the highlight must follow the map.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

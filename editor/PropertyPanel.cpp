@@ -196,6 +196,10 @@ void TPropertyPanel::ShowProperties(const TLinkAreaProperties& props) {
     strgrCoords->SetCoords(props.Coords);
 }
 
+void TPropertyPanel::ClearProperties() {
+    ShowProperties(TLinkAreaProperties());
+}
+
 TLinkAreaProperties TPropertyPanel::ReadProperties() {
     TLinkAreaProperties props;
     props.Href = ToText(inpLink);

@@ -58,6 +58,8 @@ public:
 
     // Fills every control from props: kind, texts, contrast or colour, coordinates.
     void ShowProperties(const TLinkAreaProperties& props);
+    // Empties every control, as when no area has been shown yet (kind and id 0).
+    void ClearProperties();
     // Reads the texts, contrast and colour, and the coordinates after cleaning each value
     // and writing the cleaned text back into its cell. Kind and Id stay unset.
     TLinkAreaProperties ReadProperties();

@@ -5,6 +5,7 @@
 #include "editor/FrmMain.h"
 
 #include <QAction>
+#include <utility>
 
 namespace kvx {
 
@@ -62,7 +63,19 @@ void TToolController::mniNewRectangleClick(QAction* sender) {
         return;
     }
     FMain.CheckTool(tool);
+    if (MouseDragUnderWay()) {
+        // Changing tools now would end or disturb the drag under the pointer.
+        FPendingTool = tool;
+        return;
+    }
     ChooseTool(tool);
+}
+
+bool TToolController::MouseDragUnderWay() const {
+    const TEditorState& state = FMain.State();
+    const bool polygonUnderConstruction =
+        state.ActiveTool == tlPolygon && state.DragState == dsCreating;
+    return FLeftButtonHeld && state.DragState != dsIdle && !polygonUnderConstruction;
 }
 
 void TToolController::tbtNewRectangleClick(QAction* sender) {
@@ -110,6 +123,9 @@ void TToolController::pbxDisplayMouseDown(Qt::MouseButton button, int x, int y) 
         return;
     }
     TImageMap& map = *FMain.Document().CurrentMap;
+    if (button == Qt::LeftButton) {
+        FLeftButtonHeld = true;
+    }
     FMain.FocusControl->setFocus(Qt::MouseFocusReason);
     if (map.HasSelection() && state.DragState != dsCreating) {
         FMain.StoreAreaPanel();
@@ -130,6 +146,7 @@ void TToolController::pbxDisplayMouseDown(Qt::MouseButton button, int x, int y) 
     } else if (state.DragState != dsCreating) {
         state.DragState = dsCreating;
         map.AddArea(state.ActiveTool, p.x(), p.y(), status);
+        FLastVertex = p;
         FMain.SetStatusText(0, FromText(status));
         FMain.AddAreaTreeNode();
         FMain.SetModified(true);
@@ -170,6 +187,20 @@ void TToolController::pbxDisplayMouseMove(int x, int y) {
 }
 
 void TToolController::pbxDisplayMouseUp(Qt::MouseButton button, int x, int y) {
+    if (button == Qt::LeftButton) {
+        FLeftButtonHeld = false;
+    }
+    ReleaseButton(button, x, y);
+    if (!FLeftButtonHeld && FPendingTool != tlNone) {
+        const int tool = std::exchange(FPendingTool, tlNone);
+        if (FMain.HasMap()) {
+            FMain.CheckTool(tool);
+            ChooseTool(tool);
+        }
+    }
+}
+
+void TToolController::ReleaseButton(Qt::MouseButton button, int x, int y) {
     TEditorState& state = FMain.State();
     if (state.ActiveTool == tlNone || state.DragState == dsIdle || !FMain.HasMap()) {
         return;
@@ -189,10 +220,23 @@ void TToolController::pbxDisplayMouseUp(Qt::MouseButton button, int x, int y) {
         state.ActiveTool = tlEdit;
         FMain.CheckTool(tlEdit);
     } else if (button == Qt::LeftButton && polygonTool && state.DragState == dsCreating) {
-        map.ModifySelected(0, 0, p.x(), p.y(), mmAddPoint, status);
-        FMain.SetStatusText(0, FromText(status));
+        FixPolygonVertex(p.x(), p.y());
     }
     FMain.RenderView();
+}
+
+void TToolController::FixPolygonVertex(int x, int y) {
+    TImageMap& map = *FMain.Document().CurrentMap;
+    std::string status;
+    // The rubber band follows only movements; a click without one has left it one pixel off
+    // the press point, so it is brought to the pointer before it is fixed.
+    map.ModifySelected(0, 0, x, y, mmDragNew, status);
+    if (FLastVertex == QPoint(x, y)) {
+        return; // a click where the last vertex is: a polygon needs no second copy of it
+    }
+    map.ModifySelected(0, 0, x, y, mmAddPoint, status);
+    FLastVertex = QPoint(x, y);
+    FMain.SetStatusText(0, FromText(status));
 }
 
 } // namespace kvx

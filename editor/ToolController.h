@@ -2,9 +2,11 @@
 // The four tools and the mouse on the view: drawing rectangles, circles and polygons, and
 // selecting, resizing and moving areas with the edit tool.
 
+#include "editor/EditorState.h"
 #include "model/LinkArea.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 class QAction;
@@ -39,8 +41,21 @@ public:
 
 private:
     void ChooseTool(int tool);
+    // A press with the left button is being dragged: an edit-tool drag or the drawing of a
+    // rectangle or circle. A polygon under construction does not count; it is finished.
+    bool MouseDragUnderWay() const;
+    // The release as the tools see it: finishing a drag or fixing a polygon vertex.
+    void ReleaseButton(Qt::MouseButton button, int x, int y);
+    // The polygon tool's left release: the vertex goes where the button came up, unless it
+    // would repeat the vertex before it.
+    void FixPolygonVertex(int x, int y);
 
     TfrmMain& FMain;
+    bool FLeftButtonHeld = false;
+    // A tool chosen during a mouse drag, chosen when the button comes up; tlNone when none.
+    int FPendingTool = tlNone;
+    // The polygon's last fixed vertex, in image pixels, while the polygon tool draws.
+    QPoint FLastVertex;
 };
 
 } // namespace kvx

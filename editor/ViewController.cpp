@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cstdint>
 
 namespace kvx {
 
@@ -33,13 +34,21 @@ void ConfigureScrollingBar(QScrollBar& bar, int imageLength, int visible) {
 }
 
 void InstallLargeStep(QScrollBar& bar) {
+    // Qt has already moved the slider by its page step when it reports the action; the
+    // value still holds the position before it, which is where the large step starts.
     QObject::connect(&bar, &QAbstractSlider::actionTriggered, &bar, [&bar](int action) {
-        const int largeStep = bar.property(LargeStepProperty).toInt();
+        int direction = 0;
         if (action == QAbstractSlider::SliderPageStepAdd) {
-            bar.setSliderPosition(bar.sliderPosition() - bar.pageStep() + largeStep);
+            direction = 1;
         } else if (action == QAbstractSlider::SliderPageStepSub) {
-            bar.setSliderPosition(bar.sliderPosition() + bar.pageStep() - largeStep);
+            direction = -1;
+        } else {
+            return;
         }
+        const std::int64_t largeStep = bar.property(LargeStepProperty).toInt();
+        const std::int64_t target = bar.value() + direction * largeStep;
+        bar.setSliderPosition(
+            static_cast<int>(std::clamp<std::int64_t>(target, bar.minimum(), bar.maximum())));
     });
 }
 

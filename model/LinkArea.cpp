@@ -4,15 +4,36 @@
 #include "model/TextConversion.h"
 
 #include <stdexcept>
+#include <string_view>
 
 namespace kvx {
 
+namespace {
+
+// A javascript: link is percent-decoded before it runs; "%25" comes back as the "%" meant.
+std::string EscapePercentSigns(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        if (c == '%') {
+            result += "%25";
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
 std::string TLinkArea::PreviewAlertText() const {
     // "\n" here is backslash and n: a line break inside the script's string, not in the file.
-    return "Eigenschaften der Verweisfläche: \\n href = " + HtmlEscape(Href) +
-           " \\n target = " + HtmlEscape(Target) + " \\n onClick = " + HtmlEscape(OnClick) +
-           " \\n onMouseover = " + HtmlEscape(OnMouseOver) +
-           " \\n onMouseout = " + HtmlEscape(OnMouseOut) + " \\n alt = " + HtmlEscape(Alt);
+    return "Eigenschaften der Verweisfläche: \\n href = " + JavaScriptStringEscape(Href) +
+           " \\n target = " + JavaScriptStringEscape(Target) +
+           " \\n onClick = " + JavaScriptStringEscape(OnClick) +
+           " \\n onMouseover = " + JavaScriptStringEscape(OnMouseOver) +
+           " \\n onMouseout = " + JavaScriptStringEscape(OnMouseOut) +
+           " \\n alt = " + JavaScriptStringEscape(Alt);
 }
 
 void TLinkArea::PrepareOutline(TCanvas& canvas, bool selected) const {
@@ -79,7 +100,10 @@ std::int32_t TLinkArea::CoordinateValue(const TLinkAreaProperties& props, std::s
 
 void TLinkArea::AppendAttributes(bool editorAttributes, bool preview, std::string& html) const {
     if (preview) {
-        html += "href=\"javascript:alert('" + PreviewAlertText() + "')\" ";
+        // Script string first, then the link's percent-decoding, then the attribute: each
+        // area's alert shows its texts exactly, whatever characters they hold.
+        const std::string script = "javascript:alert('" + PreviewAlertText() + "')";
+        html += "href=\"" + HtmlEscape(EscapePercentSigns(script)) + "\" ";
     } else {
         html += Href.empty() ? std::string("href=\"#\" ") : "href=\"" + HtmlEscape(Href) + "\" ";
         if (!Target.empty()) {

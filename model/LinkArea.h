@@ -70,7 +70,8 @@ public:
     virtual void SetProperties(const TLinkAreaProperties& props) = 0;
     virtual void GetHtml(bool editorAttributes, bool preview, std::string& html) const = 0;
 
-    // The text of the preview's alert box: "Eigenschaften der Verweisfläche: \n href = ...".
+    // The text of the preview's alert box as the inside of a script string literal:
+    // "Eigenschaften der Verweisfläche: \n href = ...", each text escaped for the literal.
     std::string PreviewAlertText() const;
 
 protected:

@@ -29,6 +29,43 @@ std::string HtmlEscape(std::string_view text) {
     return result;
 }
 
+std::string JavaScriptStringEscape(std::string_view text) {
+    // U+2028 and U+2029 end a line inside a script's string literal in older engines.
+    constexpr std::string_view LineSeparator = "\xE2\x80\xA8";
+    constexpr std::string_view ParagraphSeparator = "\xE2\x80\xA9";
+    std::string result;
+    result.reserve(text.size() + text.size() / 8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with(LineSeparator) || rest.starts_with(ParagraphSeparator)) {
+            result += rest[2] == '\xA8' ? "\\u2028" : "\\u2029";
+            i += 2;
+            continue;
+        }
+        switch (text[i]) {
+        case '\\':
+            result += "\\\\";
+            break;
+        case '\'':
+            result += "\\'";
+            break;
+        case '"':
+            result += "\\\"";
+            break;
+        case '\r':
+            result += "\\r";
+            break;
+        case '\n':
+            result += "\\n";
+            break;
+        default:
+            result += text[i];
+            break;
+        }
+    }
+    return result;
+}
+
 std::string HtmlUnescape(std::string_view text) {
     std::string result;
     result.reserve(text.size());

@@ -1,6 +1,7 @@
 #pragma once
 // The model's text conversions, the only ones the program uses: the four entities of attribute
-// text, decimal 32-bit integers and ASCII lower-casing. Pure functions on UTF-8 text.
+// text, JavaScript string literals, decimal 32-bit integers and ASCII lower-casing. Pure
+// functions on UTF-8 text.
 
 #include <cstdint>
 #include <stdexcept>
@@ -14,6 +15,10 @@ std::string HtmlEscape(std::string_view text);
 
 // Turns exactly "&amp;", "&quot;", "&lt;" and "&gt;" back, one level only.
 std::string HtmlUnescape(std::string_view text);
+
+// The text as the inside of a JavaScript string literal in either quote: backslash,
+// apostrophe, quote, CR, LF, U+2028 and U+2029 become escapes; nothing else changes.
+std::string JavaScriptStringEscape(std::string_view text);
 
 // Raised when a text is not a decimal 32-bit integer; the message names the text.
 class EConvertError : public std::runtime_error {

@@ -1,6 +1,5 @@
 #include "publish/FrmHtmlFile.h"
 
-#include "model/TextConversion.h"
 #include "platform/FileError.h"
 #include "platform/FilePaths.h"
 #include "platform/TextFile.h"
@@ -30,7 +29,7 @@ bool IsFolderOnly(const QString& path) {
     return path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\'));
 }
 
-// The colour that marks an inserted definition.
+// The colour that marks the definition just inserted.
 QTextCharFormat DefinitionFormat() {
     QTextCharFormat blue;
     blue.setForeground(QColor(0, 0, 255));
@@ -98,6 +97,7 @@ TfrmHtmlFile::TfrmHtmlFile(QWidget* parent) : QDialog(parent) {
 
 void TfrmHtmlFile::SetPage(const TPageText& page) {
     FPage = page;
+    reditHtml->setExtraSelections({}); // a definition marked in the text before goes with it
     reditHtml->setPlainText(EditorPageText(page));
     // What the editor made of the text, which is not always exactly what it was given.
     FShown = Text();
@@ -105,6 +105,7 @@ void TfrmHtmlFile::SetPage(const TPageText& page) {
 }
 
 void TfrmHtmlFile::SetText(const QString& text) {
+    reditHtml->setExtraSelections({}); // a definition marked in the text before goes with it
     reditHtml->setPlainText(text);
 }
 
@@ -113,14 +114,24 @@ QString TfrmHtmlFile::Text() const {
 }
 
 void TfrmHtmlFile::MarkDefinition(qsizetype start, qsizetype length) {
+    ShowDefinitionMark(int(start), int(length));
     QTextCursor cursor(reditHtml->document());
     cursor.setPosition(int(start));
     cursor.setPosition(int(start + length), QTextCursor::KeepAnchor);
-    // Part of filling the editor: Undo must not take the colour away again.
-    reditHtml->setUndoRedoEnabled(false);
-    cursor.mergeCharFormat(DefinitionFormat());
-    reditHtml->setUndoRedoEnabled(true);
     reditHtml->setTextCursor(cursor);
+}
+
+void TfrmHtmlFile::ShowDefinitionMark(int start, int length) {
+    // The blue is drawn over the text rather than stored in it, so neither a page loaded
+    // later nor text typed beside the definition takes it on; text typed right behind the
+    // definition stays outside the mark.
+    QTextEdit::ExtraSelection mark;
+    mark.cursor = QTextCursor(reditHtml->document());
+    mark.cursor.setPosition(start);
+    mark.cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    mark.cursor.setKeepPositionOnInsert(true);
+    mark.format = DefinitionFormat();
+    reditHtml->setExtraSelections({mark});
 }
 
 void TfrmHtmlFile::reditHtmlChange() {
@@ -138,14 +149,12 @@ void TfrmHtmlFile::tbtInsertDefinitionClick() {
         cursor.setPosition(cursor.selectionEnd());
     }
     const int start = cursor.selectionStart();
-    // One undo step for the insertion and its colour.
-    cursor.beginEditBlock();
     cursor.insertText(definition);
     cursor.setPosition(start);
     cursor.setPosition(start + int(definition.size()), QTextCursor::KeepAnchor);
-    cursor.mergeCharFormat(DefinitionFormat());
-    cursor.endEditBlock();
     reditHtml->setTextCursor(cursor);
+    // Only the definition just inserted is blue.
+    ShowDefinitionMark(start, int(definition.size()));
 }
 
 std::optional<QString> TfrmHtmlFile::AskForFilePath(const QString& initialFolder) {
@@ -197,7 +206,7 @@ void TfrmHtmlFile::FollowFilePath() {
          at = at < before.size() ? -1 : text.lastIndexOf(before, at - before.size())) {
         cursor.setPosition(int(at));
         cursor.setPosition(int(at + before.size()), QTextCursor::KeepAnchor);
-        cursor.insertText(after, DefinitionFormat());
+        cursor.insertText(after);
     }
     cursor.endEditBlock();
     Definition = updated;
@@ -221,7 +230,8 @@ bool TfrmHtmlFile::WriteFile() {
     FPage = TPageText::FromBytes(bytes, FPage.Encoding());
     FShown = edited;
     lblFileFormat->setText(PageFormatText(FPage));
-    setWindowTitle(QString::fromStdString(LowerAscii(FilePath.toStdString())));
+    // The path as it is: another letter case names another file here.
+    setWindowTitle(FilePath);
     Changed = false;
     return true;
 }

@@ -43,8 +43,8 @@ public:
     void SetText(const QString& text);
     // The editor's text with "\n" line ends.
     QString Text() const;
-    // Selects the text in [start, start + length) and colours it blue, as part of filling the
-    // editor (no undo step).
+    // Selects the text in [start, start + length) and shows it blue, as the definition just
+    // inserted; the mark is no part of the text and no undo step.
     void MarkDefinition(qsizetype start, qsizetype length);
 
     // True when the window may close: nothing changed, or the user answered the question
@@ -75,6 +75,8 @@ public slots:
 
 private:
     void reditHtmlChange();
+    // Blue over [start, start + length) in place of any earlier mark.
+    void ShowDefinitionMark(int start, int length);
     std::optional<QString> AskForFilePath(const QString& initialFolder);
     void FollowFilePath();
     bool WriteFile();

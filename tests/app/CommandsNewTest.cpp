@@ -93,27 +93,38 @@ TEST_F(CommandsNew, NamesOutsideTheHtmlRuleAskFirst) {
     }
 }
 
-TEST_F(CommandsNew, AnImageThatCannotBeLoadedLeavesNoMap) {
+TEST_F(CommandsNew, AnImageThatCannotBeLoadedKeepsTheOpenMap) {
     const QString cases[] = {
         WriteFile(QStringLiteral("kaputt.png"), QByteArray("no picture at all")),
         WriteFile(QStringLiteral("bild.bmp"), QByteArray("BM")),
         PathOf(QStringLiteral("fehlt.gif")),
     };
-    for (const QString& image : cases) {
-        TScriptedDialogs dialogs;
-        AnswerMapProps(dialogs, QStringLiteral("karte"), image);
-        dialogs.AnswerMessage(TMsgResult::Ok);
-        Main().mniNew->trigger();
+    for (const bool withMap : {false, true}) {
+        for (const QString& image : cases) {
+            SCOPED_TRACE(image.toStdString() + (withMap ? " over a map" : " without a map"));
+            Main().ResetEditor();
+            if (withMap) {
+                CreateMap(QSize(30, 20), QStringLiteral("alt"));
+                Main().SetModified(false);
+            }
+            TScriptedDialogs dialogs;
+            AnswerMapProps(dialogs, QStringLiteral("karte"), image);
+            dialogs.AnswerMessage(TMsgResult::Ok);
+            Main().mniNew->trigger();
 
-        ASSERT_EQ(dialogs.Questions().size(), 2u);
-        const TRecordedQuestion& error = dialogs.Questions()[1];
-        EXPECT_EQ(error.Text, QString::fromUtf8(UnknownImageFormatMessage));
-        EXPECT_EQ(error.Kind, TMsgKind::Error);
-        EXPECT_EQ(error.Buttons, TMsgButtons::Ok);
-        EXPECT_FALSE(HasMap()) << image.toStdString();
-        EXPECT_FALSE(Main().Document().HasImage());
-        EXPECT_FALSE(Main().mniSave->isEnabled());
-        EXPECT_EQ(Main().windowTitle(), "Korvane 2");
+            ASSERT_EQ(dialogs.Questions().size(), 2u);
+            const TRecordedQuestion& error = dialogs.Questions()[1];
+            EXPECT_EQ(error.Text, QString::fromUtf8(UnknownImageFormatMessage));
+            EXPECT_EQ(error.Kind, TMsgKind::Error);
+            EXPECT_EQ(error.Buttons, TMsgButtons::Ok);
+            EXPECT_EQ(HasMap(), withMap);
+            EXPECT_EQ(Main().Document().HasImage(), withMap);
+            EXPECT_EQ(Main().mniSave->isEnabled(), withMap);
+            EXPECT_EQ(Main().windowTitle(), withMap ? "Korvane 2 [alt]" : "Korvane 2");
+            if (withMap) {
+                EXPECT_EQ(Main().Document().SourceBitmap.size(), QSize(30, 20));
+            }
+        }
     }
 }
 

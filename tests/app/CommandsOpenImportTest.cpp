@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
+#include <functional>
 
 namespace kvx::test {
 namespace {
@@ -103,7 +104,8 @@ TEST_F(CommandsOpenImport, RefusesFilesThatAreNotCurrentProjectFiles) {
         EXPECT_EQ(error.Text, QString::fromUtf8(c.Message)) << c.Name;
         EXPECT_EQ(error.Kind, TMsgKind::Error) << c.Name;
         EXPECT_EQ(error.HelpContext, 0) << c.Name;
-        EXPECT_FALSE(HasMap()) << c.Name;
+        ASSERT_TRUE(HasMap()) << c.Name << ": the open map stays";
+        EXPECT_EQ(Map().Name, "karte") << c.Name;
     }
 }
 
@@ -154,13 +156,86 @@ TEST_F(CommandsOpenImport, ImportAsksWhichOfSeveralMaps) {
     ASSERT_EQ(Map().Entries().size(), 1u);
     EXPECT_EQ(PropertiesOf(1).Href, "u.htm");
 
-    // Cancelling the choice ends the import without a map.
+    // Cancelling the choice ends the import; the map imported before stays.
     dialogs.AnswerOpenFile(page);
     dialogs.AnswerExec([](QDialog&) { return int(QDialog::Rejected); });
     dialogs.AnswerMessage(TMsgResult::Ok);
     Main().mniImport->trigger();
     EXPECT_EQ(dialogs.MessageTexts().back(), QString::fromUtf8(ReaderMessages::MapChoiceCancelled));
-    EXPECT_FALSE(HasMap());
+    ASSERT_TRUE(HasMap());
+    EXPECT_EQ(Map().Name, "unten");
+}
+
+TEST_F(CommandsOpenImport, EveryStopOfTheReaderKeepsTheOpenMapWithItsMessage) {
+    const QString twoMaps =
+        WriteFile(QStringLiteral("zwei.htm"),
+                  "<map name=\"a\"></map><map name=\"b\"></map><img src=\"x.png\" usemap=\"#a\">");
+    const QString noImage = WriteFile(
+        QStringLiteral("ohne.htm"), "<map name=\"m\"></map><img src=\"fehlt.png\" usemap=\"#m\">");
+    const QString notOurs = WriteFile(QStringLiteral("fremd.kvx"), "<html></html>\r\n");
+    const QString missing = PathOf(QStringLiteral("verschwunden.kvx"));
+    const struct {
+        const char* Name;
+        QAction* TMainMenuActions::*Command;
+        std::function<void(TScriptedDialogs&)> Answers;
+        QString FirstMessage; // empty: none
+    } cases[] = {
+        {"Open cancelled",
+         &TMainMenuActions::mniOpen,
+         [](TScriptedDialogs& d) { d.AnswerOpenFile(std::nullopt); },
+         {}},
+        {"Import cancelled",
+         &TMainMenuActions::mniImport,
+         [](TScriptedDialogs& d) { d.AnswerOpenFile(std::nullopt); },
+         {}},
+        {"Open of a file that is gone", &TMainMenuActions::mniOpen,
+         [&](TScriptedDialogs& d) { d.AnswerOpenFile(missing).AnswerMessage(TMsgResult::Ok); },
+         QString::fromUtf8(OpenErrorStart)},
+        {"Open of a file that is not ours", &TMainMenuActions::mniOpen,
+         [&](TScriptedDialogs& d) { d.AnswerOpenFile(notOurs).AnswerMessage(TMsgResult::Ok); },
+         QString::fromUtf8(ReaderMessages::NotAProjectFile)},
+        {"map choice cancelled", &TMainMenuActions::mniImport,
+         [&](TScriptedDialogs& d) {
+             d.AnswerOpenFile(twoMaps)
+                 .AnswerExec([](QDialog&) { return int(QDialog::Rejected); })
+                 .AnswerMessage(TMsgResult::Ok);
+         },
+         QString::fromUtf8(ReaderMessages::MapChoiceCancelled)},
+        {"image question cancelled", &TMainMenuActions::mniImport,
+         [&](TScriptedDialogs& d) {
+             d.AnswerOpenFile(noImage)
+                 .AnswerMessage(TMsgResult::Ok)
+                 .AnswerOpenFile(std::nullopt)
+                 .AnswerMessage(TMsgResult::Ok);
+         },
+         QString::fromUtf8(ReaderMessages::ImageNotFound)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        CreateMap(QSize(70, 30));
+        AddRectangle(5, 5, 20, 20, "da.htm");
+        Main().SetModified(false);
+        TScriptedDialogs dialogs;
+        c.Answers(dialogs);
+        (Main().*c.Command)->trigger();
+
+        const std::vector<QString> messages = dialogs.MessageTexts();
+        if (c.FirstMessage.isEmpty()) {
+            EXPECT_TRUE(messages.empty());
+        } else {
+            ASSERT_FALSE(messages.empty());
+            EXPECT_TRUE(messages.front().startsWith(c.FirstMessage))
+                << messages.front().toStdString();
+        }
+        ASSERT_TRUE(HasMap());
+        EXPECT_EQ(Map().Name, "karte");
+        EXPECT_EQ(Map().Entries().size(), 1u);
+        EXPECT_FALSE(Main().Modified());
+        EXPECT_EQ(Main().Document().SourceBitmap.size(), QSize(70, 30));
+        EXPECT_EQ(Main().windowTitle(), "Korvane 2 [karte]");
+        EXPECT_EQ(MapNodeText(), "karte");
+        EXPECT_TRUE(Main().mniSave->isEnabled());
+    }
 }
 
 TEST_F(CommandsOpenImport, ImportLetsTheUserLocateAMissingImage) {

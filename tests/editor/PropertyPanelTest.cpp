@@ -6,12 +6,15 @@
 #include "editor/FocusControl.h"
 #include "editor/OverviewTree.h"
 #include "editor/PropertyPanel.h"
+#include "formats/MapReadResult.h"
 #include "platform/QtCanvas.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
+#include <memory>
 
 namespace kvx {
 namespace {
@@ -170,6 +173,76 @@ TEST_F(PropertyPanel, DisabledPanelKeepsShowingTheLastAreaInGrey) {
               ColorFromCode(clGrayText));
     EXPECT_FALSE(Panel().btnCopyCoords->isEnabled());
     EXPECT_FALSE(Panel().btnPasteCoords->isEnabled());
+}
+
+TEST_F(PropertyPanel, AMapThatGoesTakesItsAreasTextsOutOfThePanel) {
+    // Within a map the disabled panel keeps the last area's texts; once that map is replaced
+    // or closed they belong to nothing.
+    const struct {
+        const char* Way;
+        std::function<void(TfrmMain&)> Replace;
+    } ways[] = {
+        {"closed", [](TfrmMain& main) { main.ResetEditor(); }},
+        {"replaced by a map read aside",
+         [](TfrmMain& main) {
+             TMapReadResult read;
+             read.Map = std::make_unique<TImageMap>();
+             read.Bitmaps.SourceBitmap = QImage(50, 40, QImage::Format_RGB32);
+             read.Bitmaps.SourceBitmap.fill(Qt::white);
+             read.Bitmaps.WorkBitmap = read.Bitmaps.SourceBitmap.copy();
+             main.ShowReadMap(std::move(read));
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.Way);
+        OpenMap(400, 300);
+        AddRectangle(10, 20, 110, 80);
+        TLinkAreaProperties props = SelectedProperties();
+        props.Href = "alt.htm";
+        props.OnClick = "klick()";
+        Map().SetSelectedProperties(props);
+        Main().ShowSelectedArea();
+        way.Replace(Main());
+        EXPECT_FALSE(Panel().isEnabled());
+        for (const QLineEdit* box : Panel().EditBoxes()) {
+            EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+        }
+        EXPECT_EQ(Grid().rowCount(), 0);
+        EXPECT_EQ(Panel().ShownId(), 0);
+    }
+}
+
+TEST_F(PropertyPanel, DraggingOverTheGridSelectsTheRowsItPasses) {
+    AddPolygon({5, 7, 50, 70, 9, 1}); // six rows
+    Main().ShowSelectedArea();
+    const struct {
+        int From;
+        int To;
+        bool FromEditedCell; // the press lands in the open cell editor
+    } cases[] = {{0, 2, false}, {4, 1, false}, {1, 3, true}, {3, 5, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.From << " to " << c.To << " " << c.FromEditedCell);
+        EditCell(c.FromEditedCell ? c.From : 5 - c.From);
+        QWidget* viewport = Grid().viewport();
+        QWidget* pressed =
+            c.FromEditedCell ? Grid().indexWidget(Grid().model()->index(c.From, 1)) : viewport;
+        ASSERT_NE(pressed, nullptr);
+        // The centre of a row's value cell in the coordinates of the widget that was pressed.
+        const auto at = [&](int row) {
+            const QPoint centre = Grid().visualRect(Grid().model()->index(row, 1)).center();
+            return pressed == viewport ? centre : pressed->mapFrom(viewport, centre);
+        };
+        QTest::mousePress(pressed, Qt::LeftButton, Qt::NoModifier, at(c.From));
+        const int step = c.To > c.From ? 1 : -1;
+        for (int row = c.From; row != c.To + step; row += step) {
+            QTest::mouseMove(pressed, at(row));
+        }
+        QTest::mouseRelease(pressed, Qt::LeftButton, Qt::NoModifier, at(c.To));
+
+        EXPECT_EQ(Grid().SelectedRows(), std::pair(std::min(c.From, c.To), std::max(c.From, c.To)));
+        Panel().btnCopyCoords->click();
+        EXPECT_EQ(State().CoordsBuffer.size(), std::abs(c.To - c.From) + 1);
+    }
 }
 
 TEST_F(PropertyPanel, StoringCleansEveryValueAndWritesItBack) {

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QTest>
 
 namespace kvx {
 namespace {
@@ -120,6 +121,67 @@ TEST_F(ToolMouse, ChoosingAnotherToolFinishesAPolygonUnderConstruction) {
     Release(120, 120);
     EXPECT_EQ(Map().Entries().size(), 2u);
     EXPECT_EQ(SelectedProperties().Kind, akRectangle);
+}
+
+TEST_F(ToolMouse, PolygonDrawnByClicksHasExactlyTheClickedPoints) {
+    // Four clicks, one of them twice on the same spot, then the finishing right click; once
+    // with the pointer moving between the clicks and once jumping.
+    const std::vector<QPoint> clicks = {{10, 10}, {60, 10}, {60, 10}, {60, 60}, {10, 60}};
+    for (const bool moving : {true, false}) {
+        SCOPED_TRACE(moving ? "moving" : "jumping");
+        OpenMap(400, 300);
+        SetViewport(400, 300);
+        Main().mniNewPolygon->trigger();
+        for (const QPoint& click : clicks) {
+            if (moving) {
+                MoveTo(click.x(), click.y(), Qt::NoButton);
+            }
+            Click(click.x(), click.y());
+        }
+        Click(200, 200, Qt::RightButton);
+        ASSERT_EQ(Map().Entries().size(), 1u);
+        EXPECT_EQ(Values(SelectedProperties()),
+                  Strings({"10", "10", "60", "10", "60", "60", "10", "60"}));
+        EXPECT_EQ(Main().StatusText(0), " X:200, Y:200");
+    }
+}
+
+TEST_F(ToolMouse, AToolChosenDuringADragTakesEffectWhenTheButtonComesUp) {
+    const struct {
+        bool Drawing; // drawing a rectangle, else moving the rectangle (20, 20) - (60, 60)
+        Qt::Key Key;  // with Ctrl, halfway through the drag
+        std::uint8_t Tool;
+    } cases[] = {
+        {false, Qt::Key_4, tlEdit},  {false, Qt::Key_1, tlRectangle}, {false, Qt::Key_3, tlPolygon},
+        {true, Qt::Key_2, tlCircle}, {true, Qt::Key_4, tlEdit},
+    };
+    ShowAndActivate();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "drawing " << c.Drawing << ", tool " << int(c.Tool));
+        OpenMap(400, 300);
+        SetViewport(400, 300);
+        AddRectangle(20, 20, 60, 60);
+        Main().ShowSelectedArea();
+        const QPoint from = c.Drawing ? QPoint(100, 100) : QPoint(40, 40);
+        if (c.Drawing) {
+            Main().mniNewRectangle->trigger();
+        }
+        Press(from.x(), from.y());
+        MoveTo(from.x() + 5, from.y());
+        QTest::keyClick(&Main(), c.Key, Qt::ControlModifier);
+        EXPECT_NE(State().DragState, dsIdle);
+        EXPECT_TRUE(Map().HasSelection());
+        MoveTo(from.x() + 40, from.y() + 30);
+        Release(from.x() + 40, from.y() + 30);
+
+        EXPECT_EQ(State().ActiveTool, c.Tool);
+        EXPECT_TRUE(Main().ToolButton(c.Tool)->isChecked());
+        EXPECT_EQ(Map().HasSelection(), c.Tool == tlEdit);
+        EXPECT_EQ(State().DragState, dsIdle);
+        Map().SelectById(c.Drawing ? 2 : 1);
+        EXPECT_EQ(Values(SelectedProperties()), c.Drawing ? Strings({"100", "100", "140", "130"})
+                                                          : Strings({"60", "50", "100", "90"}));
+    }
 }
 
 struct THandleCase {

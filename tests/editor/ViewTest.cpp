@@ -101,6 +101,43 @@ TEST_F(TEditorTest, ScrollBarStopsWhereTheImageEnds) {
     EXPECT_EQ(State().ViewOrigin.x(), 250);
 }
 
+TEST_F(TEditorTest, ClickInTheTroughMovesHalfTheVisiblePartFromWhereTheBarStood) {
+    // Qt moves the slider by its page step before it reports the action; the large step
+    // must start from the position before it, and stop where the image ends.
+    const struct {
+        bool Horizontal;
+        int ImageLength;
+        int Start;
+        QAbstractSlider::SliderAction Action;
+        int Expected;
+    } cases[] = {
+        {true, 1000, 0, QAbstractSlider::SliderPageStepAdd, 200},
+        {true, 1000, 590, QAbstractSlider::SliderPageStepAdd, 600},
+        {true, 1000, 600, QAbstractSlider::SliderPageStepSub, 400},
+        {true, 1000, 10, QAbstractSlider::SliderPageStepSub, 0},
+        // Less to scroll than the view shows: the step still reaches the end.
+        {true, 500, 0, QAbstractSlider::SliderPageStepAdd, 100},
+        {true, 500, 100, QAbstractSlider::SliderPageStepSub, 0},
+        {false, 1000, 100, QAbstractSlider::SliderPageStepAdd, 250},
+        {false, 1000, 690, QAbstractSlider::SliderPageStepAdd, 700},
+        {false, 1000, 140, QAbstractSlider::SliderPageStepSub, 0},
+        {true, 1000, 300, QAbstractSlider::SliderSingleStepAdd, 301},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Horizontal << " " << c.ImageLength << " from "
+                                        << c.Start << " action " << c.Action);
+        OpenMap(c.Horizontal ? c.ImageLength : 50, c.Horizontal ? 50 : c.ImageLength);
+        SetViewport(400, 300); // large steps: 200 across, 150 down
+        QScrollBar* bar = c.Horizontal ? Main().scbHorizontal : Main().scbVertical;
+        bar->setValue(c.Start);
+        ASSERT_EQ(bar->value(), c.Start);
+        bar->triggerAction(c.Action);
+        EXPECT_EQ(bar->value(), c.Expected);
+        const QPoint origin = State().ViewOrigin;
+        EXPECT_EQ(c.Horizontal ? origin.x() : origin.y(), c.Expected);
+    }
+}
+
 TEST_F(TEditorTest, ZoomKeepsTheOriginWhereTheRangeAllowsAndResetsItWhereTheImageFits) {
     OpenMap(1000, 1000);
     SetViewport(400, 400);

@@ -65,7 +65,7 @@ TEST(AreaElement, AttributesInTheirFixedOrder) {
                         "\\n onMouseout = aus() \\n alt = A')\" />\r\n");
 }
 
-TEST(AreaElement, EveryTextIsEscapedOnceAndApostrophesStay) {
+TEST(AreaElement, EveryTextIsEscapedOnceForTheAttribute) {
     TRectangleLinkArea area = Rectangle10To110();
     area.Alt = "a\"b<c>&d";
     area.Href = "it's.htm?a=1&amp;b=2";
@@ -78,10 +78,41 @@ TEST(AreaElement, EveryTextIsEscapedOnceAndApostrophesStay) {
                         "onClick=\"alert(&quot;x&quot;)\" onMouseover=\"a&amp;b\" "
                         "onMouseout=\"&quot;\" alt=\"a&quot;b&lt;c&gt;&amp;d\" "
                         "title=\"a&quot;b&lt;c&gt;&amp;d\" />\r\n");
-    EXPECT_EQ(area.PreviewAlertText(),
-              "Eigenschaften der Verweisfläche: \\n href = it's.htm?a=1&amp;amp;b=2 \\n target "
-              "= &lt;t&gt; \\n onClick = alert(&quot;x&quot;) \\n onMouseover = a&amp;b \\n "
-              "onMouseout = &quot; \\n alt = a&quot;b&lt;c&gt;&amp;d");
+}
+
+TEST(AreaElement, PreviewAlertEscapesForTheScriptStringThenTheLinkThenTheAttribute) {
+    // The text as typed, and how it stands inside the alert link of the preview's href
+    // attribute: script string escapes, then "%" for the link's percent-decoding, then the
+    // attribute's entities.
+    const struct {
+        std::string Text;
+        std::string InHref;
+    } cases[] = {
+        {"O'Neil.htm", "O\\'Neil.htm"},
+        {"C:\\pfad\\n.htm", "C:\\\\pfad\\\\n.htm"},
+        {"sag \"hallo\"", "sag \\&quot;hallo\\&quot;"},
+        {"eins\r\nzwei", "eins\\r\\nzwei"},
+        {"a\xE2\x80\xA8"
+         "b\xE2\x80\xA9"
+         "c",
+         "a\\u2028b\\u2029c"},
+        {"100% %41", "100%25 %2541"},
+        {"<b>&amp;", "&lt;b&gt;&amp;amp;"},
+        {"Grüße", "Grüße"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        TRectangleLinkArea area = Rectangle10To110();
+        area.Href = c.Text;
+        area.Alt = c.Text;
+        EXPECT_EQ(
+            HtmlOf(area, false, true),
+            Opening +
+                "href=\"javascript:alert('Eigenschaften der Verweisfläche: \\n href = " + c.InHref +
+                " \\n target =  \\n onClick =  \\n onMouseover =  \\n onMouseout =  \\n "
+                "alt = " +
+                c.InHref + "')\" />\r\n");
+    }
 }
 
 TEST(AreaElement, SystemColourIsWrittenAsItsSignedCode) {

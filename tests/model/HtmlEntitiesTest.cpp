@@ -77,5 +77,26 @@ TEST(HtmlUnescape, StaysLinearOnLongRunsOfAmpersands) {
     EXPECT_EQ(HtmlUnescape(text), text);
 }
 
+TEST(JavaScriptStringEscape, EscapesWhatWouldEndOrBendTheLiteralAndNothingElse) {
+    const struct {
+        std::string Plain;
+        std::string Escaped;
+    } cases[] = {
+        {"", ""},
+        {"it's", "it\\'s"},
+        {"\"q\"", "\\\"q\\\""},
+        {"a\\b", "a\\\\b"},
+        {"\r\n", "\\r\\n"},
+        {"\xE2\x80\xA8\xE2\x80\xA9", "\\u2028\\u2029"},
+        // Other characters of the same lead bytes stay, as do entities, tabs and percent signs.
+        {"\xE2\x80\xA6 \xE2\x82\xAC", "\xE2\x80\xA6 \xE2\x82\xAC"},
+        {"<&amp;>\t%41", "<&amp;>\t%41"},
+        {"\xE2\x80", "\xE2\x80"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(JavaScriptStringEscape(c.Plain), c.Escaped) << ::testing::PrintToString(c.Plain);
+    }
+}
+
 } // namespace
 } // namespace kvx

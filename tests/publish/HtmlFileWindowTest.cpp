@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -27,8 +28,15 @@ QString Lf(QString text) {
     return text.replace("\r\n", "\n");
 }
 
-// The text colour at a position of the editor's document.
+// The text colour a character of the editor shows: the blue of a marked definition where the
+// mark covers it, else the character's own.
 QColor ColourAt(const QTextEdit& editor, int position) {
+    for (const QTextEdit::ExtraSelection& mark : editor.extraSelections()) {
+        if (mark.cursor.selectionStart() <= position && position < mark.cursor.selectionEnd() &&
+            mark.format.hasProperty(QTextFormat::ForegroundBrush)) {
+            return mark.format.foreground().color();
+        }
+    }
     QTextCursor cursor(editor.document());
     cursor.setPosition(position + 1); // the format of the character before the cursor
     return cursor.charFormat().foreground().color();
@@ -159,6 +167,48 @@ TEST_F(HtmlFileWindowTest, InsertingTwiceKeepsBothAndSelectsTheSecond) {
     });
 }
 
+TEST_F(HtmlFileWindowTest, BlueMarksOnlyTheDefinitionJustInserted) {
+    const QString page = Folder.filePath("seite.htm");
+    test::WriteBytes(page, "<body>\r\n\r\n</body>\r\n");
+    const QColor blue(0, 0, 255);
+    // After the built-in page with its marked definition the window is closed and opened on
+    // an existing page: nothing of it is blue, until a definition is inserted there.
+    NewFile(Folder.filePath("keine-vorlage.htm"));
+    OpenExisting(page, [&] {
+        for (int position = 0; position < Window.Text().size(); ++position) {
+            ASSERT_NE(ColourAt(*Window.reditHtml, position), blue) << position;
+        }
+        QTextCursor cursor = Window.reditHtml->textCursor();
+        cursor.setPosition(7);
+        Window.reditHtml->setTextCursor(cursor);
+        Window.tbtInsertDefinition->click();
+        // The window selects what it inserted (the page names its image its own way).
+        const int start = Window.reditHtml->textCursor().selectionStart();
+        const int end = Window.reditHtml->textCursor().selectionEnd();
+        ASSERT_EQ(start, 7);
+        // Typed right behind and right before the definition: plain text.
+        for (const int at : {end, start}) {
+            cursor = Window.reditHtml->textCursor();
+            cursor.setPosition(at);
+            Window.reditHtml->setTextCursor(cursor);
+            QTest::keyClicks(Window.reditHtml, "xy");
+        }
+        const QString text = Window.Text();
+        EXPECT_EQ(text.mid(start, 2), "xy");
+        EXPECT_EQ(text.mid(end + 2, 2), "xy");
+        for (const int position : {start, start + 1, end + 2, end + 3}) {
+            EXPECT_NE(ColourAt(*Window.reditHtml, position), blue) << position;
+        }
+        EXPECT_EQ(ColourAt(*Window.reditHtml, start + 2), blue);
+        EXPECT_EQ(ColourAt(*Window.reditHtml, end + 1), blue);
+        // A second insertion, at the end, takes the blue from the first.
+        Window.reditHtml->moveCursor(QTextCursor::End);
+        Window.tbtInsertDefinition->click();
+        EXPECT_EQ(ColourAt(*Window.reditHtml, int(Window.Text().size()) - 2), blue);
+        EXPECT_NE(ColourAt(*Window.reditHtml, start + 2), blue);
+    });
+}
+
 TEST_F(HtmlFileWindowTest, InsertingReplacesTheSelection) {
     const QString page = Folder.filePath("seite.htm");
     test::WriteBytes(page, "<p>ALT</p>");
@@ -214,7 +264,7 @@ TEST_F(HtmlFileWindowTest, SaveOfANewFileAsksForTheNameAndWritesTheTemplatesUtf8
         Window.tbtSave->click();
         EXPECT_FALSE(Window.Changed);
         EXPECT_EQ(Window.FilePath, chosen);
-        EXPECT_EQ(Window.windowTitle(), Folder.filePath("Bilder/").toLower() + "neue seite.htm");
+        EXPECT_EQ(Window.windowTitle(), chosen);
     });
     const TFileDialogRequest& request = Dialogs.Questions().at(1).File;
     EXPECT_EQ(request.InitialFolder, Folder.filePath("Bilder/"));
@@ -263,7 +313,7 @@ TEST_F(HtmlFileWindowTest, SaveWritesAnExistingFileBackWithOnlyTheInsertionAdded
     EXPECT_EQ(test::ReadBytes(page), before + inserted.replace("\n", "\r").toUtf8() + after);
 }
 
-TEST_F(HtmlFileWindowTest, SaveAsStartsInTheFilesFolderAndLowersTheCaption) {
+TEST_F(HtmlFileWindowTest, SaveAsStartsInTheFilesFolderAndShowsThePathAsItIs) {
     const QString page = Folder.filePath("seite.htm");
     test::WriteBytes(page, "<p>x</p>\r\n");
     ASSERT_TRUE(QDir(Folder.path()).mkdir("Web"));
@@ -271,7 +321,7 @@ TEST_F(HtmlFileWindowTest, SaveAsStartsInTheFilesFolderAndLowersTheCaption) {
     OpenExisting(page, [&] {
         Dialogs.AnswerSaveFile(chosen);
         Window.tbtSaveAs->click();
-        EXPECT_EQ(Window.windowTitle(), Folder.filePath("web/seite.htm").toLower());
+        EXPECT_EQ(Window.windowTitle(), chosen);
         // The dialog cancelled: nothing changes.
         Dialogs.AnswerSaveFile(std::nullopt);
         Window.tbtSaveAs->click();
