@@ -2,6 +2,7 @@
 // rest are its arguments. Each command group lives in a file pair of its own; adding a
 // command is one line in the table below.
 
+#include "cli/CheckCommand.h"
 #include "cli/CliCommand.h"
 #include "cli/DecodeCommand.h"
 #include "cli/ReadCommands.h"
@@ -36,6 +37,9 @@ constexpr std::array Commands{
     TCommand{"info", kvx::InfoArguments,
              "liest eine Image Map wie der Editor und beschreibt sie als JSON",
              kvx::RunInfoCommand},
+    TCommand{"check", kvx::CheckArguments,
+             "prüft Image Maps auf Standards und Barrierefreiheit (Exit 1 bei Fehlern)",
+             kvx::RunCheckCommand},
 };
 
 void PrintUsage(std::ostream& stream) {
