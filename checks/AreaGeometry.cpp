@@ -113,15 +113,22 @@ bool TAreaShape::HasPixelIn(const TPixelBox& box) const {
                         std::clamp(cy, part.Top, part.Bottom));
     }
     default:
+        std::vector<std::pair<std::int64_t, std::int64_t>> spans;
         for (std::int64_t y = part.Top; y <= part.Bottom; ++y) {
-            for (std::int64_t x = part.Left; x <= part.Right; ++x) {
-                if (Contains(x, y)) {
+            PolygonRowSpans(y, spans);
+            for (const auto& [left, right] : spans) {
+                if (left <= part.Right && part.Left <= right) {
                     return true;
                 }
             }
         }
         return false;
     }
+}
+
+void TAreaShape::PolygonRowSpans(std::int64_t y,
+                                 std::vector<std::pair<std::int64_t, std::int64_t>>& spans) const {
+    static_cast<const TPolygonLinkArea&>(FArea).RowSpans(static_cast<int>(y), spans);
 }
 
 } // namespace kvx

@@ -5,6 +5,8 @@
 #include "model/LinkArea.h"
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace kvx {
 
@@ -44,6 +46,9 @@ public:
     bool Contains(std::int64_t x, std::int64_t y) const;
     // Whether some body pixel lies in box.
     bool HasPixelIn(const TPixelBox& box) const;
+    // For a polygon: its runs on row y (see TPolygonLinkArea::RowSpans) into spans.
+    void PolygonRowSpans(std::int64_t y,
+                         std::vector<std::pair<std::int64_t, std::int64_t>>& spans) const;
 
 private:
     const TLinkArea& FArea;

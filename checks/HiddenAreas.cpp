@@ -1,119 +1,137 @@
 #include "checks/HiddenAreas.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <map>
+#include <unordered_map>
 
 namespace kvx {
 
 namespace {
 
-// At most this many cells along each side of the image.
-constexpr std::int64_t GridCells = 128;
+struct TSpan {
+    std::int64_t Left;
+    std::int64_t Right; // included
+};
 
-class TAreaGrid {
+// The pixels of one row held by earlier areas, as disjoint spans keyed by their left end.
+class TRowCover {
 public:
-    explicit TAreaGrid(const TPixelBox& image)
-        : FCellWidth(std::max<std::int64_t>(16, (image.Right + GridCells) / GridCells)),
-          FCellHeight(std::max<std::int64_t>(16, (image.Bottom + GridCells) / GridCells)),
-          FColumns(image.Right / FCellWidth + 1), FRows(image.Bottom / FCellHeight + 1),
-          FCells(static_cast<std::size_t>(FColumns * FRows)) {}
-
-    void Add(const TPixelBox& part, std::uint32_t index) {
-        ForCells(part, [&](std::vector<std::uint32_t>& cell) { cell.push_back(index); });
+    bool Covers(const TSpan& span) const {
+        auto next = FSpans.upper_bound(span.Left);
+        if (next == FSpans.begin()) {
+            return false;
+        }
+        --next;
+        return next->second >= span.Right;
     }
 
-    // The earlier shapes whose cells meet part, each once, in list order.
-    std::vector<std::uint32_t> Candidates(const TPixelBox& part, std::vector<std::uint32_t>& seen,
-                                          std::uint32_t stamp) {
-        std::vector<std::uint32_t> found;
-        ForCells(part, [&](const std::vector<std::uint32_t>& cell) {
-            for (const std::uint32_t index : cell) {
-                if (seen[index] != stamp) {
-                    seen[index] = stamp;
-                    found.push_back(index);
-                }
-            }
-        });
-        std::sort(found.begin(), found.end());
-        return found;
+    void Add(TSpan span) {
+        // Merge with every span that overlaps or touches the new one.
+        auto it = FSpans.upper_bound(span.Left);
+        if (it != FSpans.begin() && std::prev(it)->second + 1 >= span.Left) {
+            --it;
+        }
+        while (it != FSpans.end() && it->first <= span.Right + 1) {
+            span.Left = std::min(span.Left, it->first);
+            span.Right = std::max(span.Right, it->second);
+            it = FSpans.erase(it);
+        }
+        FSpans.emplace(span.Left, span.Right);
     }
 
 private:
-    template <typename F> void ForCells(const TPixelBox& part, F&& visit) {
-        for (std::int64_t row = part.Top / FCellHeight; row <= part.Bottom / FCellHeight; ++row) {
-            for (std::int64_t column = part.Left / FCellWidth; column <= part.Right / FCellWidth;
-                 ++column) {
-                visit(FCells[static_cast<std::size_t>(row * FColumns + column)]);
-            }
-        }
-    }
-
-    std::int64_t FCellWidth;
-    std::int64_t FCellHeight;
-    std::int64_t FColumns;
-    std::int64_t FRows;
-    std::vector<std::vector<std::uint32_t>> FCells;
+    std::map<std::int64_t, std::int64_t> FSpans;
 };
 
-// Whether every pixel of shape within part is held by one of the candidates.
-bool IsCovered(const TAreaShape& shape, const TPixelBox& part,
-               const std::vector<const TAreaShape*>& candidates) {
-    // A rectangle inside a single earlier rectangle needs no pixel walk.
-    if (shape.Kind() == akRectangle) {
-        for (const TAreaShape* earlier : candidates) {
-            if (earlier->Kind() == akRectangle && earlier->Bounds().Covers(part)) {
-                return true;
-            }
-        }
+// Largest d >= 0 with d * d <= value.
+std::int64_t IntegerSqrt(std::uint64_t value) {
+    auto d = static_cast<std::uint64_t>(std::sqrt(static_cast<long double>(value)));
+    __extension__ using TWide = unsigned __int128;
+    while (TWide{d} * d > value) {
+        --d;
     }
-    std::vector<const TAreaShape*> onRow;
-    for (std::int64_t y = part.Top; y <= part.Bottom; ++y) {
-        onRow.clear();
-        for (const TAreaShape* earlier : candidates) {
-            if (earlier->Bounds().Top <= y && y <= earlier->Bounds().Bottom) {
-                onRow.push_back(earlier);
-            }
-        }
-        for (std::int64_t x = part.Left; x <= part.Right; ++x) {
-            if (!shape.Contains(x, y)) {
-                continue;
-            }
-            const bool held = std::any_of(onRow.begin(), onRow.end(), [&](const TAreaShape* e) {
-                return e->Bounds().Holds(x, y) && e->Contains(x, y);
-            });
-            if (!held) {
-                return false;
-            }
-        }
+    while (TWide{d + 1} * (d + 1) <= value) {
+        ++d;
     }
-    return true;
+    return static_cast<std::int64_t>(d);
+}
+
+struct TRowSpan {
+    std::int64_t Y;
+    TSpan Span;
+};
+
+// Appends the spans of shape on row y within part (a box inside the image), left to right.
+void AddRowSpans(const TAreaShape& shape, std::int64_t y, const TPixelBox& part,
+                 std::vector<std::pair<std::int64_t, std::int64_t>>& scratch,
+                 std::vector<TRowSpan>& spans) {
+    switch (shape.Kind()) {
+    case akRectangle:
+        spans.push_back({y, {part.Left, part.Right}});
+        return;
+    case akCircle: {
+        // Inside exactly when dx² + dy² < (r + 1)², as the circle's own hit test decides.
+        const std::int64_t cx = (shape.Bounds().Left + shape.Bounds().Right) / 2;
+        const std::int64_t cy = (shape.Bounds().Top + shape.Bounds().Bottom) / 2;
+        const std::uint64_t limit = static_cast<std::uint64_t>(cx - shape.Bounds().Left) + 1;
+        const std::uint64_t dy = static_cast<std::uint64_t>(std::llabs(y - cy));
+        if (dy >= limit) {
+            return;
+        }
+        const std::int64_t d = IntegerSqrt(limit * limit - dy * dy - 1);
+        const TSpan span{std::max(cx - d, part.Left), std::min(cx + d, part.Right)};
+        if (span.Left <= span.Right) {
+            spans.push_back({y, span});
+        }
+        return;
+    }
+    default:
+        shape.PolygonRowSpans(y, scratch);
+        for (const auto& [left, right] : scratch) {
+            const TSpan span{std::max(left, part.Left), std::min(right, part.Right)};
+            if (span.Left <= span.Right) {
+                spans.push_back({y, span});
+            }
+        }
+        return;
+    }
 }
 
 } // namespace
 
-std::vector<bool> FindHiddenAreas(const std::vector<TAreaShape>& shapes, const TPixelBox& image) {
-    std::vector<bool> hidden(shapes.size(), false);
-    if (image.IsEmpty()) {
-        return hidden;
-    }
-    TAreaGrid grid(image);
-    std::vector<std::uint32_t> seen(shapes.size(), 0);
-    std::vector<const TAreaShape*> candidates;
+std::vector<TAreaReach> ClassifyAreas(const std::vector<TAreaShape>& shapes,
+                                      const TPixelBox& image) {
+    std::vector<TAreaReach> reach(shapes.size(), TAreaReach::OutsideImage);
+    std::unordered_map<std::int64_t, TRowCover> rows;
+    std::vector<std::pair<std::int64_t, std::int64_t>> scratch;
+    std::vector<TRowSpan> spans;
     for (std::size_t i = 0; i < shapes.size(); ++i) {
         const TAreaShape& shape = shapes[i];
-        if (!shape.HasPixelIn(image)) {
+        const TPixelBox part = shape.Bounds().Intersection(image);
+        if (shape.IsDegenerate() || part.IsEmpty()) {
             continue;
         }
-        const TPixelBox part = shape.Bounds().Intersection(image);
-        candidates.clear();
-        for (const std::uint32_t index :
-             grid.Candidates(part, seen, static_cast<std::uint32_t>(i + 1))) {
-            candidates.push_back(&shapes[index]);
+        spans.clear();
+        for (std::int64_t y = part.Top; y <= part.Bottom; ++y) {
+            AddRowSpans(shape, y, part, scratch, spans);
         }
-        hidden[i] = !candidates.empty() && IsCovered(shape, part, candidates);
-        grid.Add(part, static_cast<std::uint32_t>(i));
+        if (spans.empty()) {
+            continue;
+        }
+        const bool covered = std::all_of(spans.begin(), spans.end(), [&](const TRowSpan& s) {
+            const auto row = rows.find(s.Y);
+            return row != rows.end() && row->second.Covers(s.Span);
+        });
+        reach[i] = covered ? TAreaReach::Hidden : TAreaReach::Clickable;
+        if (!covered) {
+            for (const TRowSpan& s : spans) {
+                rows[s.Y].Add(s.Span);
+            }
+        }
     }
-    return hidden;
+    return reach;
 }
 
 } // namespace kvx

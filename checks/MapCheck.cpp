@@ -39,10 +39,10 @@ public:
 
     std::vector<TCheckFinding> Run() {
         CheckMapItself();
-        const std::vector<bool> hidden =
-            FImage.Size ? FindHiddenAreas(FShapes, FImageBox) : std::vector<bool>();
+        const std::vector<TAreaReach> reach =
+            FImage.Size ? ClassifyAreas(FShapes, FImageBox) : std::vector<TAreaReach>();
         for (std::size_t i = 0; i < FShapes.size(); ++i) {
-            CheckArea(i, !hidden.empty() && hidden[i]);
+            CheckArea(i, reach.empty() ? std::nullopt : std::optional(reach[i]));
         }
         return std::move(FFindings);
     }
@@ -68,8 +68,8 @@ private:
                           "Der Name der Image Map ist leer oder enthält Leerzeichen.");
         }
         if (!FImage.Size) {
-            std::string message =
-                "Die Bilddatei " + Quoted(FImage.StoredPath) + " wurde nicht gefunden oder kann nicht geladen werden.";
+            std::string message = "Die Bilddatei " + Quoted(FImage.StoredPath) +
+                                  " wurde nicht gefunden oder kann nicht geladen werden.";
             if (!FImage.AmbiguousCandidates.empty()) {
                 message = "Die Bilddatei " + Quoted(FImage.StoredPath) +
                           " ist nur ohne Beachtung der Groß-/Kleinschreibung mehrfach zu finden:";
@@ -81,14 +81,15 @@ private:
         }
     }
 
-    void CheckArea(std::size_t i, bool hidden) {
+    // reach is known when the image is.
+    void CheckArea(std::size_t i, std::optional<TAreaReach> reach) {
         const TLinkArea& area = *FMap.Entries()[i].Area;
         const TAreaShape& shape = FShapes[i];
         if (area.Alt.empty()) {
             Add(i, "area-alt-missing", TCheckLevel::Error,
                 "Die Verweisfläche hat keine Beschreibung (alt).");
         }
-        CheckGeometry(i, shape, hidden);
+        CheckGeometry(i, shape, reach);
         const bool placeholder = area.Href.empty() || area.Href == "#";
         if (!area.Alt.empty() && !placeholder &&
             (area.Alt == area.Href || area.Alt == LinkFileName(area.Href))) {
@@ -107,15 +108,15 @@ private:
         }
     }
 
-    void CheckGeometry(std::size_t i, const TAreaShape& shape, bool hidden) {
+    void CheckGeometry(std::size_t i, const TAreaShape& shape, std::optional<TAreaReach> reach) {
         if (shape.IsDegenerate()) {
             Add(i, "area-degenerate", TCheckLevel::Error,
                 "Die Verweisfläche hat keine Fläche und kann nie angeklickt werden.");
             return;
         }
         TPixelBox clip = shape.Bounds();
-        if (FImage.Size) {
-            if (!shape.HasPixelIn(FImageBox)) {
+        if (reach) {
+            if (*reach == TAreaReach::OutsideImage) {
                 Add(i, "area-outside-image", TCheckLevel::Error,
                     "Die Verweisfläche liegt ganz außerhalb des Bildes.");
                 return;
@@ -124,7 +125,7 @@ private:
                 Add(i, "area-partly-outside", TCheckLevel::Warning,
                     "Die Verweisfläche liegt zum Teil außerhalb des Bildes.");
             }
-            if (hidden) {
+            if (*reach == TAreaReach::Hidden) {
                 Add(i, "area-hidden", TCheckLevel::Warning,
                     "Die Verweisfläche liegt ganz unter früheren Verweisflächen und kann nie "
                     "angeklickt werden.");
