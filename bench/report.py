@@ -92,6 +92,16 @@ def main():
                      ", ".join(f"{ms(b):.0f} ms" for b in hostile) + ".")
         lines.append("")
 
+    check = run("BM_Check", reps)
+    b = check["BM_CheckGeneratedPage"]
+    ref = check["BM_CheckReferenceRead"]
+    lines += ["## Checking the generated 50 MB page with 50,000 areas", "",
+              "Reference: reading the same page alone (what `kvxtool info` does before its JSON), "
+              "on a 10000 x 100 image that every area overlaps.",
+              "Target: at most 2 x.", "",
+              "| time (ms) | reference (ms) | ratio |", "|---|---|---|",
+              f"| {ms(b):.0f} | {ms(ref):.0f} | {ms(b) / ms(ref):.2f} |", ""]
+
     images = run("BM_(LoadImage|Reference)", reps)
     lines += ["## LoadImage of 24-megapixel images", "",
               "Reference: a bare decode loop of the same library into a buffer. Target: at most 1.15 x.",

@@ -2,6 +2,7 @@
 
 #include "cli/ReadCommands.h"
 #include "cli/ToolReaderHost.h"
+#include "cli/ToolReading.h"
 #include "formats/ImageReference.h"
 #include "formats/NewPage.h"
 #include "formats/PageInsertion.h"

@@ -1,7 +1,7 @@
 #include "cli/ReadCommands.h"
 
 #include "cli/MapInfoJson.h"
-#include "cli/ToolReaderHost.h"
+#include "cli/ToolReading.h"
 #include "formats/MapDefinitionReader.h"
 #include "formats/PageText.h"
 #include "formats/ProjectFile.h"
@@ -55,62 +55,11 @@ void AddReaderOptions(QCommandLineParser& parser) {
     parser.addOption(ImageOption);
 }
 
-namespace {
-
-// Messages as the terminal shows them: one per line, line ends native.
-void PrintMessages(const std::vector<std::string>& messages) {
-    for (std::string message : messages) {
-        for (std::size_t pos = message.find("\r\n"); pos != std::string::npos;
-             pos = message.find("\r\n", pos)) {
-            message.erase(pos, 1);
-        }
-        std::cerr << message << '\n';
-    }
-}
-
-} // namespace
-
-int Failure(const std::vector<std::string>& messages) {
-    PrintMessages(messages);
-    return ExitFailure;
-}
-
-namespace {
-
-// Reads file as Open (".kvx") or Import would; an empty result when the map cannot be had,
-// with the reasons in the host's messages.
-TMapReadResult LoadMap(const std::string& file, TToolReaderHost& host) {
-    const std::string path = AbsoluteToolPath(file);
-    const TImageFiles images;
-    TMapReadResult result;
-    try {
-        result = IsProjectFilePath(path) ? OpenProjectFile(path, host, images)
-                                         : ImportHtmlFile(path, host, images);
-    } catch (const TFileError& error) {
-        host.AddMessage(OpenFileErrorMessage(error));
-        return {};
-    }
-    if (!result || !result.Bitmaps.HasImage()) {
-        if (host.Messages().empty()) {
-            host.AddMessage(ReaderMessages::ImageChoiceCancelled);
-        }
-        return {};
-    }
-    // A single map is taken without asking; a --map that does not name it is still wrong.
-    if (host.MapName() && result.Map->Name != *host.MapName()) {
-        host.AddMessage(host.UnknownMapMessage({result.Map->Name}));
-        return {};
-    }
-    return result;
-}
-
-} // namespace
-
 int WithLoadedMap(const TReadOptions& options,
                   const std::function<int(const TImageMap&, int, int)>& action) {
     try {
         TToolReaderHost host(options.MapName, options.ImageFile);
-        const TMapReadResult read = LoadMap(options.Files.front(), host);
+        const TMapReadResult read = ReadMapFile(options.Files.front(), host, TImageFiles());
         if (!read) {
             return Failure(host.Messages());
         }
@@ -121,50 +70,18 @@ int WithLoadedMap(const TReadOptions& options,
     }
 }
 
-namespace {
-
-void WriteBytes(const QByteArray& bytes) {
-    std::cout.write(bytes.constData(), bytes.size());
-    std::cout.flush();
-}
-
-} // namespace
-
 int RunListCommand(const TCommandArguments& arguments) {
     QCommandLineParser parser;
     if (!ParseCommandLine(parser, arguments, 1)) {
         return UsageError("list", ListArguments);
     }
-    const std::string path = AbsoluteToolPath(ArgumentPath(parser.positionalArguments().front()));
-    std::vector<std::string> lines;
-    try {
-        // A page is read in its own encoding, as Import reads it.
-        lines = SplitLines(IsProjectFilePath(path) ? ReadTextFile(path).Text
-                                                   : TPageText::ReadFile(path).Text());
-    } catch (const TFileError& error) {
-        return Failure({OpenFileErrorMessage(error)});
+    std::vector<std::string> messages;
+    const std::optional<std::vector<std::string>> names =
+        ListMapNames(ArgumentPath(parser.positionalArguments().front()), messages);
+    if (!names) {
+        return Failure(messages);
     }
-    std::vector<std::string> names;
-    if (!IsProjectFilePath(path)) {
-        names = CollectMapNames(JoinLines(lines, " "));
-    } else {
-        const std::string firstLine = lines.empty() ? std::string() : lines.front();
-        const std::span<const std::string> rest =
-            lines.empty() ? std::span<const std::string>() : std::span(lines).subspan(1);
-        switch (DetectProjectVersion(firstLine)) {
-        case TProjectVersion::Version1:
-            names.push_back(SplitVersion1Header(firstLine).MapName);
-            break;
-        case TProjectVersion::Version2:
-            names = CollectMapNames(JoinLines(rest, " "));
-            break;
-        case TProjectVersion::Unsupported:
-            return Failure({ReaderMessages::IncompatibleVersion});
-        case TProjectVersion::Foreign:
-            return Failure({ReaderMessages::NotAProjectFile});
-        }
-    }
-    for (const std::string& name : names) {
+    for (const std::string& name : *names) {
         std::cout << name << '\n';
     }
     return ExitSuccess;

@@ -33,8 +33,6 @@ TReadOptions ReadOptions(const QCommandLineParser& parser);
 // would leave to its internal-error handler (out of memory) ends the command with a message.
 int WithLoadedMap(const TReadOptions& options,
                   const std::function<int(const TImageMap&, int, int)>& action);
-// Prints messages on standard error, one per line, and returns ExitFailure.
-int Failure(const std::vector<std::string>& messages);
 
 inline constexpr std::string_view ListArguments = "DATEI";
 inline constexpr std::string_view HtmlArguments =

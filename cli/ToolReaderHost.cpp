@@ -33,6 +33,9 @@ void TToolReaderHost::ShowMessage(TMessageKind /*kind*/, const std::string& text
 }
 
 std::optional<std::size_t> TToolReaderHost::ChooseMap(const std::vector<std::string>& names) {
+    if (MapIndex) {
+        return MapIndex;
+    }
     if (!FMapName) {
         FMessages.push_back("In der Datei wurden mehrere Image Map Definitionen gefunden. "
                             "Wählen Sie eine mit --map NAME:" +

@@ -32,6 +32,8 @@ public:
     // The explanation for a map name that names none of the maps.
     std::string UnknownMapMessage(const std::vector<std::string>& names) const;
     const std::optional<std::string>& MapName() const { return FMapName; }
+    // When set, answers the map choice with this index instead of by name.
+    std::optional<std::size_t> MapIndex;
 
 private:
     std::optional<std::string> FMapName;

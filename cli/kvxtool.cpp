@@ -2,6 +2,7 @@
 // rest are its arguments. Each command group lives in a file pair of its own; adding a
 // command is one line in the table below.
 
+#include "cli/CheckCommand.h"
 #include "cli/CliCommand.h"
 #include "cli/DecodeCommand.h"
 #include "cli/PageCommands.h"
@@ -44,6 +45,9 @@ constexpr std::array Commands{
     TCommand{"new-page", kvx::NewPageArguments,
              "schreibt eine neue HTML-Datei aus der Vorlage mit der Definition einer Image Map",
              kvx::RunNewPageCommand},
+    TCommand{"check", kvx::CheckArguments,
+             "prüft Image Maps auf Standards und Barrierefreiheit (Exit 1 bei Fehlern)",
+             kvx::RunCheckCommand},
 };
 
 void PrintUsage(std::ostream& stream) {

@@ -30,11 +30,12 @@ public:
     void GetProperties(TLinkAreaProperties& props) const override;
     void SetProperties(const TLinkAreaProperties& props) override;
     void GetHtml(bool editorAttributes, bool preview, std::string& html) const override;
+    // The body of the hit test: the distance from the centre, truncated to an integer, is at
+    // most Radius.
+    bool Contains(int x, int y) const;
 
 private:
     bool IsOnRadiusHandle(int x, int y) const;
-    // The distance from the centre, truncated to an integer, is at most Radius.
-    bool Contains(int x, int y) const;
 };
 
 } // namespace kvx

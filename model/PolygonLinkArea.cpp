@@ -3,6 +3,9 @@
 #include "model/Int32Arithmetic.h"
 #include "model/TextConversion.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace kvx {
 
 namespace {
@@ -23,6 +26,95 @@ float SingleQuotient(std::int64_t numerator, std::int64_t denominator) {
 TPolygonLinkArea::TPolygonLinkArea(int x, int y, std::string& status)
     : FPoints{{x, y}, {Shifted(x, 1), Shifted(y, 1)}}, FCurrent(1) {
     status = PointText(x, y);
+}
+
+namespace {
+
+// Whether the edge from p to q counts for (x, y) in Contains' even-odd test, given that x lies
+// strictly within the edge's x range.
+bool EdgeCounts(const TPolygonPoint& p, const TPolygonPoint& q, std::int64_t x, int y) {
+    const bool rightward = q.X > p.X;
+    // Slopes as seen from p: of the edge (m) and of the tested point (s).
+    const float m = SingleQuotient(Distance(p.Y, q.Y), Distance(p.X, q.X));
+    const float s = SingleQuotient(Distance(p.Y, y), x - p.X);
+    return rightward ? s < m : s >= m;
+}
+
+} // namespace
+
+std::vector<std::pair<std::int64_t, std::int64_t>> TPolygonLinkArea::RowSpans(int y) const {
+    std::vector<std::pair<std::int64_t, std::int64_t>> spans;
+    RowSpans(y, spans);
+    return spans;
+}
+
+void TPolygonLinkArea::RowSpans(int y,
+                                std::vector<std::pair<std::int64_t, std::int64_t>>& spans) const {
+    // Each edge counts on one stretch of its open x range: seen from p the tested point's
+    // slope changes monotonically with x, so the test flips at most once and a binary search
+    // finds where. The stretches toggle the parity; its odd runs are the spans.
+    // Kept between calls: a check asks for every row of every polygon.
+    thread_local std::vector<std::int64_t> toggles;
+    toggles.clear();
+    spans.clear();
+    const std::size_t n = FPoints.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const TPolygonPoint& p = FPoints[i];
+        const TPolygonPoint& q = FPoints[(i + 1) % n];
+        const std::int64_t first = std::int64_t{std::min(p.X, q.X)} + 1;
+        const std::int64_t last = std::int64_t{std::max(p.X, q.X)} - 1;
+        if (first > last) {
+            continue;
+        }
+        const bool atFirst = EdgeCounts(p, q, first, y);
+        const bool atLast = EdgeCounts(p, q, last, y);
+        std::int64_t from = first;
+        std::int64_t to = last;
+        if (atFirst != atLast) {
+            // The first x whose answer differs from atFirst: next to where the row meets the
+            // edge's line, unless rounding moved it, else found by bisection.
+            std::int64_t low = first;
+            std::int64_t high = last;
+            const std::int64_t dy = Distance(p.Y, q.Y);
+            if (dy != 0) {
+                const long double meet =
+                    p.X + static_cast<long double>(Distance(p.Y, y)) * Distance(p.X, q.X) / dy;
+                const std::int64_t guess =
+                    std::clamp(static_cast<std::int64_t>(std::floor(meet)), first, last - 1);
+                if (EdgeCounts(p, q, guess, y) == atFirst) {
+                    low = guess;
+                    if (EdgeCounts(p, q, guess + 1, y) != atFirst) {
+                        high = guess + 1;
+                    }
+                } else {
+                    high = guess;
+                }
+            }
+            while (high - low > 1) {
+                const std::int64_t middle = low + (high - low) / 2;
+                (EdgeCounts(p, q, middle, y) == atFirst ? low : high) = middle;
+            }
+            (atFirst ? to : from) = atFirst ? low : high;
+        } else if (!atFirst) {
+            continue;
+        }
+        toggles.push_back(from);
+        toggles.push_back(to + 1);
+    }
+    std::sort(toggles.begin(), toggles.end());
+    bool inside = false;
+    for (std::size_t i = 0; i < toggles.size(); ++i) {
+        inside = !inside;
+        if (inside && i + 1 < toggles.size() && toggles[i] < toggles[i + 1]) {
+            const std::int64_t left = toggles[i];
+            const std::int64_t right = toggles[i + 1] - 1;
+            if (!spans.empty() && spans.back().second + 1 == left) {
+                spans.back().second = right;
+            } else {
+                spans.emplace_back(left, right);
+            }
+        }
+    }
 }
 
 bool TPolygonLinkArea::Contains(int x, int y) const {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kvx {
@@ -32,6 +33,11 @@ public:
     std::ptrdiff_t CurrentPoint() const { return FCurrent; }
     // Even-odd test with the closing edge included, also while the polygon is open.
     bool Contains(int x, int y) const;
+    // The runs of row y where Contains holds, left to right, each as its first and last x:
+    // what asking Contains for every x would give, in time that grows with the edges only.
+    std::vector<std::pair<std::int64_t, std::int64_t>> RowSpans(int y) const;
+    // The same into spans (cleared first), for callers that ask row after row.
+    void RowSpans(int y, std::vector<std::pair<std::int64_t, std::int64_t>>& spans) const;
 
     void Draw(TCanvas& canvas, bool selected) const override;
     void Modify(int oldX, int oldY, int newX, int newY, TModifyMode mode,

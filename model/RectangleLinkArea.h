@@ -31,6 +31,8 @@ public:
     void GetProperties(TLinkAreaProperties& props) const override;
     void SetProperties(const TLinkAreaProperties& props) override;
     void GetHtml(bool editorAttributes, bool preview, std::string& html) const override;
+    // The body of the hit test: edges included.
+    bool Contains(std::int64_t x, std::int64_t y) const;
 
 private:
     struct THandlePoint {
@@ -41,7 +43,6 @@ private:
     THandlePoint HandlePoint(int code) const;
     // The first handle in order within reach of (x, y), or 0 when there is none.
     int HandleAt(int x, int y, const std::array<int, 8>& order) const;
-    bool Contains(std::int64_t x, std::int64_t y) const;
     // Swaps the edges where the first is greater.
     void Normalize();
     // "(X: X1, Y: Y1) -> (X: X2, Y:Y2)" behind the given prefix.

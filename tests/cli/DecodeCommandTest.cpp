@@ -1,29 +1,17 @@
 // kvxtool decode IMAGE OUT.ppm: exit codes, messages and the PPM it writes.
 
+#include "KvxtoolRun.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace {
 
-struct TRun {
-    int ExitCode = -1;
-    QByteArray Output;
-    QByteArray Errors;
-};
-
-TRun RunKvxtool(const QStringList& arguments) {
-    QProcess process;
-    process.start(KVX_BIN_DIR "/kvxtool", arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        return {};
-    }
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
+using kvx::test::RunKvxtool;
+using TRun = kvx::test::TKvxtoolRun;
 
 QByteArray ReadFile(const QString& path) {
     QFile file(path);

@@ -1,21 +1,18 @@
 // kvxtool list, html, save and info: they read a file as the editor's Import or Open would
 // and print or save what the editor would. Whole outputs are compared with hand-written files
 // in tests/data/reader, where "@DIR@" stands for the folder of the test's files.
+#include "KvxtoolRun.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace {
 
-struct TReadRun {
-    int ExitCode = -1;
-    QByteArray Output;
-    QByteArray Errors;
-};
+using TReadRun = kvx::test::TKvxtoolRun;
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
@@ -53,16 +50,7 @@ protected:
 
     // Runs kvxtool in the test folder, so that relative names resolve there.
     TReadRun Run(const QStringList& arguments) const {
-        QProcess process;
-        process.setWorkingDirectory(FDir.path());
-        process.start(KVX_BIN_DIR "/kvxtool", arguments);
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-            process.kill();
-            ADD_FAILURE() << "kvxtool did not finish: " << arguments.join(' ').toStdString();
-            return {};
-        }
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
+        return kvx::test::RunKvxtool(arguments, FDir.path());
     }
 
     // The run failed with exit code 1 and stderr holding every one of texts.

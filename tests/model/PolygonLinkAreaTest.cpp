@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <stdexcept>
 #include <utility>
 
@@ -256,6 +257,41 @@ TEST(PolygonLinkArea, DrawsAnOpenChainWhileOpenAndTheClosingEdgeAfterwards) {
               (std::vector<std::string>{"move 0 0", "line 100 0", "move 100 0", "line 0 100",
                                         "move 0 100", "line 0 0", "rect -4 -4 4 4",
                                         "rect 96 -4 104 4", "rect -4 96 4 104"}));
+}
+
+} // namespace
+} // namespace kvx
+
+namespace kvx {
+namespace {
+
+// Row spans must say exactly what Contains says pixel by pixel, for any vertex order,
+// direction, vertical edges and self-crossings.
+TEST(PolygonRowSpans, AgreeWithContainsOnEveryPixel) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coordinate(-40, 40);
+    std::uniform_int_distribution<int> corners(3, 7);
+    for (int round = 0; round < 300; ++round) {
+        TVertices vertices(static_cast<std::size_t>(corners(random)));
+        for (auto& vertex : vertices) {
+            vertex = {coordinate(random), coordinate(random)};
+        }
+        const TPolygonLinkArea area = DrawnPolygon(vertices);
+        for (int y = -42; y <= 42; ++y) {
+            std::vector<std::pair<std::int64_t, std::int64_t>> expected;
+            for (int x = -42; x <= 42; ++x) {
+                if (!area.Contains(x, y)) {
+                    continue;
+                }
+                if (!expected.empty() && expected.back().second + 1 == x) {
+                    expected.back().second = x;
+                } else {
+                    expected.emplace_back(x, x);
+                }
+            }
+            ASSERT_EQ(area.RowSpans(y), expected) << "round " << round << ", row " << y;
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,20 @@
+#pragma once
+// Runs the built kvxtool as a separate process, as a shell script would.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace kvx::test {
+
+struct TKvxtoolRun {
+    int ExitCode = -1;
+    QByteArray Output;
+    QByteArray Errors;
+};
+
+// Runs kvxtool with arguments in workingDirectory (the test's own when empty); a run that
+// does not end within a minute fails the test and gives ExitCode -1.
+TKvxtoolRun RunKvxtool(const QStringList& arguments, const QString& workingDirectory = {});
+
+} // namespace kvx::test
