@@ -86,7 +86,7 @@ grep -Eq '<image[^>]*>https://www\.velmora\.example/[^<]+</image>' "$metainfo" |
 for compressed in "$share"/man/man1/*.gz "$share/doc/korvane2/changelog.gz"; do
     gzip -t "$compressed" || fail "$compressed is not gzip data"
 done
-top=$(zcat "$share/doc/korvane2/changelog.gz" | sed -n 1p)
+top=$(zcat "$share/doc/korvane2/changelog.gz" | sed -n 1p) || top=""
 [[ "$top" == "korvane2 ($version) "* ]] || fail "the changelog begins with '$top'"
 
 # The packed programs are stripped and run.
