@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-webengine-dev qt6-translations-l10n libqt6svg6
     libgif-dev libjpeg-dev libpng-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    dpkg-dev file gzip appstream desktop-file-utils
     "$@"
 )
 
