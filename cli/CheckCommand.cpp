@@ -155,16 +155,14 @@ int RunCheckCommand(const TCommandArguments& arguments) {
         }
     }
     if (parser.isSet(JsonOption)) {
-        WriteBytes(QJsonDocument(json).toJson(QJsonDocument::Indented));
-    } else {
-        text += Counted(errors, "Fehler", "Fehler") + ", " +
-                Counted(warnings, "Warnung", "Warnungen") + " in " +
-                Counted(static_cast<std::size_t>(parser.positionalArguments().size()), "Datei",
-                        "Dateien") +
-                ".\n";
-        WriteBytes(QByteArray::fromStdString(text));
+        return std::max(status, WriteOutput(QJsonDocument(json).toJson(QJsonDocument::Indented)));
     }
-    return status;
+    text +=
+        Counted(errors, "Fehler", "Fehler") + ", " + Counted(warnings, "Warnung", "Warnungen") +
+        " in " +
+        Counted(static_cast<std::size_t>(parser.positionalArguments().size()), "Datei", "Dateien") +
+        ".\n";
+    return std::max(status, WriteOutput(QByteArray::fromStdString(text)));
 }
 
 } // namespace kvx

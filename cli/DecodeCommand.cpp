@@ -1,40 +1,30 @@
 #include "cli/DecodeCommand.h"
 
 #include "images/ImageLoading.h"
+#include "platform/FileError.h"
+#include "platform/FilePaths.h"
+#include "platform/SafeFileWriter.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
-#include <QFile>
-#include <QSaveFile>
 #include <iostream>
 
 namespace kvx {
 
-bool WritePpm(const QImage& bitmap, const std::string& path, std::string& error) {
+std::optional<QByteArray> PpmBytes(const QImage& bitmap) {
     const QImage rgb = bitmap.convertToFormat(QImage::Format_RGB888);
     if (rgb.isNull()) {
-        error = "Nicht genug Speicher";
-        return false;
+        return std::nullopt;
     }
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    const QByteArray header = "P6\n" + QByteArray::number(rgb.width()) + ' ' +
-                              QByteArray::number(rgb.height()) + "\n255\n";
-    bool written = file.write(header) == header.size();
+    QByteArray bytes = "P6\n" + QByteArray::number(rgb.width()) + ' ' +
+                       QByteArray::number(rgb.height()) + "\n255\n";
     // Rows of RGB888 may be padded to 4 bytes; PPM rows are not.
-    const qint64 rowBytes = qint64{rgb.width()} * 3;
-    for (int y = 0; written && y < rgb.height(); ++y) {
-        written =
-            file.write(reinterpret_cast<const char*>(rgb.constScanLine(y)), rowBytes) == rowBytes;
+    const qsizetype rowBytes = qsizetype{rgb.width()} * 3;
+    bytes.reserve(bytes.size() + rowBytes * rgb.height());
+    for (int y = 0; y < rgb.height(); ++y) {
+        bytes.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rowBytes);
     }
-    if (!written || !file.commit()) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    return bytes;
 }
 
 int RunDecodeCommand(const TCommandArguments& arguments) {
@@ -44,16 +34,28 @@ int RunDecodeCommand(const TCommandArguments& arguments) {
     }
     const std::string imageFile = ArgumentPath(parser.positionalArguments()[0]);
     const std::string outputFile = ArgumentPath(parser.positionalArguments()[1]);
+    const auto cannotWrite = [&](const std::string& reason) {
+        std::cerr << "kvxtool: Die Datei \"" << outputFile
+                  << "\" konnte nicht geschrieben werden: " << reason << '\n';
+        return ExitFailure;
+    };
+    if (IsSameFile(imageFile, outputFile)) {
+        return cannotWrite("Sie ist das Bild, das gelesen wird.");
+    }
     TImageBitmaps bitmaps;
     if (!LoadImage(imageFile, bitmaps)) {
         std::cerr << UnknownImageFormatMessage << '\n';
         return ExitFailure;
     }
-    std::string error;
-    if (!WritePpm(bitmaps.SourceBitmap, outputFile, error)) {
-        std::cerr << "kvxtool: Die Datei \"" << outputFile
-                  << "\" konnte nicht geschrieben werden: " << error << '\n';
-        return ExitFailure;
+    const std::optional<QByteArray> ppm = PpmBytes(bitmaps.SourceBitmap);
+    if (!ppm) {
+        return cannotWrite("Nicht genug Speicher");
+    }
+    try {
+        // The checked safe writer: a full disk or a cut-off write leaves the old file.
+        WriteFileSafely(outputFile, *ppm);
+    } catch (const TFileError& error) {
+        return cannotWrite(error.Detail());
     }
     return ExitSuccess;
 }

@@ -4,7 +4,9 @@
 
 #include "cli/CliCommand.h"
 
+#include <QByteArray>
 #include <QImage>
+#include <optional>
 #include <string>
 
 namespace kvx {
@@ -13,8 +15,7 @@ inline constexpr std::string_view DecodeArguments = "BILD AUSGABE.ppm";
 
 int RunDecodeCommand(const TCommandArguments& arguments);
 
-// Writes bitmap as P6 with maxval 255, safely (the target is replaced only when complete).
-// On failure returns false with the reason in error.
-bool WritePpm(const QImage& bitmap, const std::string& path, std::string& error);
+// The bitmap as a binary PPM (P6, maxval 255); std::nullopt without the memory for it.
+std::optional<QByteArray> PpmBytes(const QImage& bitmap);
 
 } // namespace kvx

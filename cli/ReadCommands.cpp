@@ -10,9 +10,12 @@
 #include "images/ImageFiles.h"
 #include "model/ImageMap.h"
 #include "platform/FileError.h"
+#include "platform/FilePaths.h"
 #include "platform/TextFile.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -27,6 +30,31 @@ const QCommandLineOption ImageOption(QStringLiteral("image"), QString(), QString
 const QCommandLineOption VariantOption(QStringLiteral("variant"), QString(),
                                        QStringLiteral("VARIANTE"), QStringLiteral("publish"));
 const QCommandLineOption SaveAsOption(QStringLiteral("save-as"));
+const QCommandLineOption ForceOption(QStringLiteral("force"));
+
+// Why output must not be replaced by a project file, or std::nullopt: it is the file being
+// read, or an existing file whose content is no project file (unless force).
+std::optional<std::string> SaveRefusal(const std::string& input, const std::string& output,
+                                       bool force) {
+    if (IsSameFile(input, output)) {
+        return "Die Ausgabedatei ist die gelesene Datei: " + output +
+               "\r\nBitte geben Sie eine andere Ausgabedatei an!";
+    }
+    QFile existing(QFile::decodeName(QByteArray::fromStdString(output)));
+    // Only a regular file is looked into (a pipe would block); anything else, and a file that
+    // cannot be read, is left to the writer, which refuses or reports why.
+    if (force || !QFileInfo(existing).isFile() || !existing.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> lines = SplitLines(existing.read(4096).toStdString());
+    if (DetectProjectVersion(lines.empty() ? std::string() : lines.front()) ==
+        TProjectVersion::Foreign) {
+        return "Die Datei " + output +
+               " ist keine Korvane Datei und wird nicht überschrieben.\r\nMit --force wird sie "
+               "ersetzt.";
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> OptionalValue(const QCommandLineParser& parser,
                                          const QCommandLineOption& option) {
@@ -81,10 +109,11 @@ int RunListCommand(const TCommandArguments& arguments) {
     if (!names) {
         return Failure(messages);
     }
+    QByteArray lines;
     for (const std::string& name : *names) {
-        std::cout << name << '\n';
+        lines.append(name.data(), static_cast<qsizetype>(name.size())).append('\n');
     }
-    return ExitSuccess;
+    return WriteOutput(lines);
 }
 
 int RunHtmlCommand(const TCommandArguments& arguments) {
@@ -99,8 +128,8 @@ int RunHtmlCommand(const TCommandArguments& arguments) {
     return WithLoadedMap(ReadOptions(parser), [&](const TImageMap& map, int width, int height) {
         std::string html;
         map.GetHtml(width, height, variant == "project", variant == "preview", html);
-        WriteBytes(EncodeForProjectFile(html));
-        return ExitSuccess;
+        // Standard output is UTF-8 for every command; line ends stay CR LF as in a file.
+        return WriteOutput(QByteArray::fromStdString(html));
     });
 }
 
@@ -108,11 +137,17 @@ int RunSaveCommand(const TCommandArguments& arguments) {
     QCommandLineParser parser;
     AddReaderOptions(parser);
     parser.addOption(SaveAsOption);
+    parser.addOption(ForceOption);
     if (!ParseCommandLine(parser, arguments, 2)) {
         return UsageError("save", SaveArguments);
     }
     const TReadOptions options = ReadOptions(parser);
     const bool saveAs = parser.isSet(SaveAsOption);
+    if (const std::optional<std::string> refusal =
+            SaveRefusal(AbsoluteToolPath(options.Files[0]), AbsoluteToolPath(options.Files[1]),
+                        parser.isSet(ForceOption))) {
+        return Failure({*refusal});
+    }
     return WithLoadedMap(options, [&](const TImageMap& map, int width, int height) {
         try {
             SaveProjectFile(options.Files[1], map, width, height, saveAs);
@@ -130,8 +165,7 @@ int RunInfoCommand(const TCommandArguments& arguments) {
         return UsageError("info", InfoArguments);
     }
     return WithLoadedMap(ReadOptions(parser), [](const TImageMap& map, int width, int height) {
-        WriteBytes(MapInfoJson(map, width, height));
-        return ExitSuccess;
+        return WriteOutput(MapInfoJson(map, width, height));
     });
 }
 

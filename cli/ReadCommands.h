@@ -38,7 +38,7 @@ inline constexpr std::string_view ListArguments = "DATEI";
 inline constexpr std::string_view HtmlArguments =
     "[--variant publish|project|preview] [--map NAME] [--image BILD] DATEI";
 inline constexpr std::string_view SaveArguments =
-    "[--save-as] [--map NAME] [--image BILD] DATEI AUSGABE.kvx";
+    "[--save-as] [--force] [--map NAME] [--image BILD] DATEI AUSGABE.kvx";
 inline constexpr std::string_view InfoArguments = "[--map NAME] [--image BILD] DATEI";
 
 // list DATEI: the names of the maps the file offers, one per line, in document order.

@@ -6,10 +6,12 @@
 #include "formats/ReaderMessages.h"
 #include "formats/Version1Loader.h"
 #include "platform/FileError.h"
+#include "platform/SafeFileWriter.h"
 #include "platform/TextFile.h"
 
 #include <iostream>
 #include <span>
+#include <unistd.h>
 
 namespace kvx {
 
@@ -28,9 +30,13 @@ int Failure(const std::vector<std::string>& messages) {
     return ExitFailure;
 }
 
-void WriteBytes(const QByteArray& bytes) {
-    std::cout.write(bytes.constData(), bytes.size());
-    std::cout.flush();
+int WriteOutput(const QByteArray& bytes) {
+    try {
+        WriteAllToDescriptor(STDOUT_FILENO, std::string_view(bytes.constData(), bytes.size()));
+    } catch (const TFileError& error) {
+        return Failure({"kvxtool: Die Ausgabe konnte nicht geschrieben werden: " + error.Detail()});
+    }
+    return ExitSuccess;
 }
 
 TMapReadResult ReadMapFile(const std::string& file, TToolReaderHost& host,

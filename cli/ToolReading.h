@@ -18,8 +18,10 @@ void PrintMessages(const std::vector<std::string>& messages);
 // PrintMessages, then ExitFailure.
 int Failure(const std::vector<std::string>& messages);
 
-// Writes bytes to standard output as they are.
-void WriteBytes(const QByteArray& bytes);
+// Writes bytes to standard output as they are and returns ExitSuccess; when they cannot be
+// written (a full disk, a closed pipe) the German reason goes to standard error and the
+// result is ExitFailure.
+int WriteOutput(const QByteArray& bytes);
 
 // Reads file as Open (".kvx" in any letter case) or Import would; an empty result when the
 // map cannot be had, with the reasons in the host's messages.

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <array>
+#include <csignal>
 #include <iostream>
 #include <string_view>
 
@@ -61,6 +62,8 @@ void PrintUsage(std::ostream& stream) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A reader that closes the pipe early must give a failed write, not end the program.
+    std::signal(SIGPIPE, SIG_IGN);
     if (argc < 2) {
         PrintUsage(std::cerr);
         return kvx::ExitUsage;

@@ -5,10 +5,14 @@
 
 namespace kvx::test {
 
-TKvxtoolRun RunKvxtool(const QStringList& arguments, const QString& workingDirectory) {
+TKvxtoolRun RunKvxtool(const QStringList& arguments, const QString& workingDirectory,
+                       const QString& outputFile) {
     QProcess process;
     if (!workingDirectory.isEmpty()) {
         process.setWorkingDirectory(workingDirectory);
+    }
+    if (!outputFile.isEmpty()) {
+        process.setStandardOutputFile(outputFile);
     }
     process.start(KVX_BIN_DIR "/kvxtool", arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {

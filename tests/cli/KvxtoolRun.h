@@ -13,8 +13,10 @@ struct TKvxtoolRun {
     QByteArray Errors;
 };
 
-// Runs kvxtool with arguments in workingDirectory (the test's own when empty); a run that
-// does not end within a minute fails the test and gives ExitCode -1.
-TKvxtoolRun RunKvxtool(const QStringList& arguments, const QString& workingDirectory = {});
+// Runs kvxtool with arguments in workingDirectory (the test's own when empty), its standard
+// output sent to outputFile when one is given; a run that does not end within a minute fails
+// the test and gives ExitCode -1.
+TKvxtoolRun RunKvxtool(const QStringList& arguments, const QString& workingDirectory = {},
+                       const QString& outputFile = {});
 
 } // namespace kvx::test
