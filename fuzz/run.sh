@@ -15,7 +15,7 @@ if [[ ! -f "$build_dir/build.ninja" ]]; then
         -DKVX_BUILD_FUZZ=ON -DKVX_BUILD_GUI=OFF -DKVX_BUILD_TESTS=OFF -DKVX_BUILD_BENCH=OFF \
         -DKVX_WERROR=OFF
 fi
-targets=(scan_tag unescape split_coords reader project gif jpeg png)
+targets=(scan_tag unescape split_coords reader project page gif jpeg png)
 cmake --build "$build_dir" --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 mkdir -p "$root/fuzz/artifacts"
