@@ -1,4 +1,5 @@
 #include "formats/EncodingDetection.h"
+#include "model/TextConversion.h"
 
 #include <algorithm>
 #include <optional>
@@ -11,24 +12,12 @@ namespace {
 
 constexpr std::size_t PrescanLength = 1024;
 
-bool IsSpace(char c) {
-    return c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == ' ';
-}
-
-bool IsAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool StartsWithIgnoringCase(std::string_view text, std::size_t pos, std::string_view prefix) {
     if (text.size() - pos < prefix.size()) {
         return false;
     }
     for (std::size_t k = 0; k < prefix.size(); ++k) {
-        if (Lower(text[pos + k]) != prefix[k]) {
+        if (LowerAsciiChar(text[pos + k]) != prefix[k]) {
             return false;
         }
     }
@@ -56,7 +45,7 @@ public:
                 }
                 FPos = end + 2;
             } else if (StartsWithIgnoringCase(FBytes, FPos, "<meta") && FPos + 5 < FBytes.size() &&
-                       (IsSpace(FBytes[FPos + 5]) || FBytes[FPos + 5] == '/')) {
+                       (IsHtmlSpace(FBytes[FPos + 5]) || FBytes[FPos + 5] == '/')) {
                 FPos += 6;
                 const std::optional<const TPageEncoding*> found = Meta();
                 if (!found) {
@@ -70,7 +59,7 @@ public:
                        (IsAsciiLetter(FBytes[FPos + 1]) ||
                         (FBytes[FPos + 1] == '/' && FPos + 2 < FBytes.size() &&
                          IsAsciiLetter(FBytes[FPos + 2])))) {
-                while (FPos < FBytes.size() && !IsSpace(FBytes[FPos]) && FBytes[FPos] != '>') {
+                while (FPos < FBytes.size() && !IsHtmlSpace(FBytes[FPos]) && FBytes[FPos] != '>') {
                     ++FPos;
                 }
                 std::optional<TAttribute> attribute;
@@ -142,8 +131,8 @@ private:
     static std::string LowerTrimmed(std::string_view text) {
         std::string result;
         for (const char c : text) {
-            if (!IsSpace(c)) {
-                result += Lower(c);
+            if (!IsHtmlSpace(c)) {
+                result += LowerAsciiChar(c);
             }
         }
         return result;
@@ -158,7 +147,7 @@ private:
                 return std::nullopt;
             }
             pos = found + 7;
-            while (pos < value.size() && IsSpace(value[pos])) {
+            while (pos < value.size() && IsHtmlSpace(value[pos])) {
                 ++pos;
             }
             if (pos < value.size() && value[pos] == '=') {
@@ -166,7 +155,7 @@ private:
             }
         }
         ++pos;
-        while (pos < value.size() && IsSpace(value[pos])) {
+        while (pos < value.size() && IsHtmlSpace(value[pos])) {
             ++pos;
         }
         if (pos >= value.size()) {
@@ -181,7 +170,7 @@ private:
             return std::string(value.substr(pos + 1, close - pos - 1));
         }
         std::size_t end = pos;
-        while (end < value.size() && !IsSpace(value[end]) && value[end] != ';') {
+        while (end < value.size() && !IsHtmlSpace(value[end]) && value[end] != ';') {
             ++end;
         }
         return std::string(value.substr(pos, end - pos));
@@ -203,7 +192,7 @@ private:
     // One attribute of a tag, names and values with A to Z lowered; nothing at the tag's ">"
     // (which stays current) or at the end of the bytes.
     std::optional<TAttribute> Attribute() {
-        while (!AtEnd() && (IsSpace(Current()) || Current() == '/')) {
+        while (!AtEnd() && (IsHtmlSpace(Current()) || Current() == '/')) {
             ++FPos;
         }
         if (AtEnd() || Current() == '>') {
@@ -219,16 +208,16 @@ private:
                 ++FPos;
                 return Value(std::move(attribute));
             }
-            if (IsSpace(c)) {
+            if (IsHtmlSpace(c)) {
                 break;
             }
             if (c == '/' || c == '>') {
                 return attribute;
             }
-            attribute.Name += Lower(c);
+            attribute.Name += LowerAsciiChar(c);
             ++FPos;
         }
-        while (!AtEnd() && IsSpace(Current())) {
+        while (!AtEnd() && IsHtmlSpace(Current())) {
             ++FPos;
         }
         if (AtEnd()) {
@@ -242,7 +231,7 @@ private:
     }
 
     std::optional<TAttribute> Value(TAttribute attribute) {
-        while (!AtEnd() && IsSpace(Current())) {
+        while (!AtEnd() && IsHtmlSpace(Current())) {
             ++FPos;
         }
         if (AtEnd()) {
@@ -252,7 +241,7 @@ private:
         if (first == '"' || first == '\'') {
             ++FPos;
             while (!AtEnd() && Current() != first) {
-                attribute.Value += Lower(Current());
+                attribute.Value += LowerAsciiChar(Current());
                 ++FPos;
             }
             if (AtEnd()) {
@@ -264,8 +253,8 @@ private:
         if (first == '>') {
             return attribute;
         }
-        while (!AtEnd() && !IsSpace(Current()) && Current() != '>') {
-            attribute.Value += Lower(Current());
+        while (!AtEnd() && !IsHtmlSpace(Current()) && Current() != '>') {
+            attribute.Value += LowerAsciiChar(Current());
             ++FPos;
         }
         if (AtEnd()) {

@@ -1,4 +1,5 @@
 #include "formats/PageEncoding.h"
+#include "model/TextConversion.h"
 
 #include <iconv.h>
 
@@ -56,19 +57,6 @@ std::optional<TUtf8Char> Utf8CharAt(std::string_view text, std::size_t pos) {
         return std::nullopt;
     }
     return TUtf8Char{codePoint, length};
-}
-
-void AppendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
 }
 
 // The bytes windows-1252 leaves unused: browsers read them as the C1 control of the same

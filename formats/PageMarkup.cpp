@@ -1,4 +1,5 @@
 #include "formats/PageMarkup.h"
+#include "model/TextConversion.h"
 
 #include <array>
 
@@ -10,18 +11,6 @@ namespace {
 constexpr std::array RawTextElements{std::string_view("script"), std::string_view("style"),
                                      std::string_view("textarea"), std::string_view("title"),
                                      std::string_view("xmp")};
-
-bool IsSpace(char c) {
-    return c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == ' ';
-}
-
-bool IsAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool IsRawTextElement(std::string_view name) {
     for (const std::string_view element : RawTextElements) {
@@ -109,9 +98,9 @@ void TMarkupScanner::SkipRawText(std::string_view element) {
         }
         bool same = true;
         for (std::size_t k = 0; k < element.size() && same; ++k) {
-            same = Lower(FText[i + 2 + k]) == element[k];
+            same = LowerAsciiChar(FText[i + 2 + k]) == element[k];
         }
-        if (same && (after == FText.size() || IsSpace(FText[after]) || FText[after] == '/' ||
+        if (same && (after == FText.size() || IsHtmlSpace(FText[after]) || FText[after] == '/' ||
                      FText[after] == '>')) {
             FPos = i;
             return;
@@ -126,12 +115,12 @@ bool TMarkupScanner::ReadTag(TMarkupTag& tag) {
     tag.EndTag = FText[FPos + 1] == '/';
     std::size_t i = FPos + (tag.EndTag ? 2 : 1);
     const std::size_t size = FText.size();
-    while (i < size && !IsSpace(FText[i]) && FText[i] != '/' && FText[i] != '>') {
-        tag.Name += Lower(FText[i++]);
+    while (i < size && !IsHtmlSpace(FText[i]) && FText[i] != '/' && FText[i] != '>') {
+        tag.Name += LowerAsciiChar(FText[i++]);
     }
     while (i < size) {
         const char c = FText[i];
-        if (IsSpace(c)) {
+        if (IsHtmlSpace(c)) {
             ++i;
             continue;
         }
@@ -154,19 +143,19 @@ bool TMarkupScanner::ReadTag(TMarkupTag& tag) {
         // An attribute: its name (a first "=" belongs to it), then an optional value.
         TMarkupAttribute attribute;
         attribute.Begin = i;
-        attribute.Name += Lower(FText[i++]);
-        while (i < size && !IsSpace(FText[i]) && FText[i] != '/' && FText[i] != '>' &&
+        attribute.Name += LowerAsciiChar(FText[i++]);
+        while (i < size && !IsHtmlSpace(FText[i]) && FText[i] != '/' && FText[i] != '>' &&
                FText[i] != '=') {
-            attribute.Name += Lower(FText[i++]);
+            attribute.Name += LowerAsciiChar(FText[i++]);
         }
         std::size_t afterName = i;
-        while (afterName < size && IsSpace(FText[afterName])) {
+        while (afterName < size && IsHtmlSpace(FText[afterName])) {
             ++afterName;
         }
         attribute.End = attribute.ValueBegin = attribute.ValueEnd = i;
         if (afterName < size && FText[afterName] == '=') {
             i = afterName + 1;
-            while (i < size && IsSpace(FText[i])) {
+            while (i < size && IsHtmlSpace(FText[i])) {
                 ++i;
             }
             if (i < size && (FText[i] == '"' || FText[i] == '\'')) {
@@ -179,7 +168,7 @@ bool TMarkupScanner::ReadTag(TMarkupTag& tag) {
                 attribute.End = i = close + 1;
             } else if (i < size && FText[i] != '>') {
                 attribute.ValueBegin = i;
-                while (i < size && !IsSpace(FText[i]) && FText[i] != '>') {
+                while (i < size && !IsHtmlSpace(FText[i]) && FText[i] != '>') {
                     ++i;
                 }
                 attribute.ValueEnd = attribute.End = i;

@@ -35,5 +35,12 @@ std::string IntToStr(std::int64_t value);
 
 // Lower-cases only the ASCII letters A to Z; every other byte (UTF-8 included) stays.
 std::string LowerAscii(std::string_view text);
+char LowerAsciiChar(char c);
+bool IsAsciiLetter(char c);
+// The white space of HTML: tab, line feed, form feed, carriage return and space.
+bool IsHtmlSpace(char c);
+
+// Appends the UTF-8 bytes of a code point below U+10000.
+void AppendUtf8(std::string& out, char32_t codePoint);
 
 } // namespace kvx

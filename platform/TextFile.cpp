@@ -1,4 +1,5 @@
 #include "platform/TextFile.h"
+#include "model/TextConversion.h"
 
 #include "platform/FileError.h"
 #include "platform/InputFile.h"
@@ -83,19 +84,6 @@ bool IsValidUtf8(std::string_view text) {
         }
     }
     return true;
-}
-
-void AppendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
 }
 
 std::string Windows1252ToUtf8(std::string_view bytes) {
