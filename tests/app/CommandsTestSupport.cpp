@@ -2,6 +2,7 @@
 
 #include "editor/OverviewTree.h"
 #include "editor/PropertyPanel.h"
+#include "model/AreaFromCoordinates.h"
 
 #include <QFile>
 #include <QImage>
@@ -87,10 +88,7 @@ void TCommandsTest::CreateMap(QSize size, const QString& name) {
 }
 
 void TCommandsTest::AddRectangle(int x1, int y1, int x2, int y2, const std::string& href) {
-    std::string status;
-    Map().AddArea(akRectangle, x1, y1, status);
-    Map().ModifySelected(0, 0, x2, y2, mmDragNew, status);
-    Map().ModifySelected(0, 0, 0, 0, mmFinish, status);
+    AddAreaFromCoordinates(Map(), akRectangle, {x1, y1, x2, y2});
     TLinkAreaProperties props;
     Map().GetSelectedProperties(props);
     props.Href = href;
