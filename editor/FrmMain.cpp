@@ -4,6 +4,7 @@
 #include "editor/DisplayView.h"
 #include "editor/FocusControl.h"
 #include "editor/MainLayout.h"
+#include "editor/MapEdits.h"
 #include "editor/OverviewTree.h"
 #include "editor/PanelController.h"
 #include "editor/PropertyPanel.h"
@@ -71,10 +72,13 @@ TfrmMain::~TfrmMain() {
     // before Qt deletes the child widgets; so they stop listening first.
     FClient->removeEventFilter(this);
     trvOverview->disconnect(this);
+    FEdits->disconnect(this);
+    FEdits->Stack().disconnect(this);
     delete FAreaActions;
     delete FPanel;
     delete FTools;
     delete FView;
+    delete FEdits;
 }
 
 void TfrmMain::CreateComponents() {
@@ -133,13 +137,131 @@ void TfrmMain::CreateComponents() {
     InstallHelpKey(*this, hcMainWindow);
 }
 
+TEditorContext TfrmMain::Context() {
+    return {FDocument, FState, *FEdits};
+}
+
 void TfrmMain::ConnectHandlers() {
-    FView = new TViewController(*this);
-    FTools = new TToolController(*this);
-    FPanel = new TPanelController(*this);
-    FAreaActions = new TAreaActions(*this);
+    FEdits = new TMapEdits(FDocument, this);
+    FView = new TViewController(
+        Context(), {pbxDisplay, scbHorizontal, scbVertical, FocusControl, this, StatusPanels},
+        this);
+    FPanel = new TPanelController(Context(), {pclProperties, trvOverview, this}, this);
+    FTools = new TToolController(
+        Context(), {pbxDisplay, FocusControl, this, StatusPanels, FView, FPanel}, this);
+    FAreaActions = new TAreaActions(Context(), {pclProperties, FPanel, this}, this);
     connect(trvOverview, &TOverviewTree::NodeChanging, this, &TfrmMain::trvOverviewChanging);
     connect(trvOverview, &TOverviewTree::NodeChanged, this, &TfrmMain::trvOverviewChange);
+    connect(FEdits, &TMapEdits::Changed, this, &TfrmMain::MapChanged);
+    connect(FEdits, &TMapEdits::GestureChanged, this, &TfrmMain::UpdateUndoCommands);
+    QUndoStack& stack = FEdits->Stack();
+    connect(&stack, &QUndoStack::indexChanged, this, &TfrmMain::UpdateUndoCommands);
+    connect(&stack, &QUndoStack::cleanChanged, this, &TfrmMain::UpdateUndoCommands);
+    for (QAction* undo : {mniUndo, tbtUndo}) {
+        connect(undo, &QAction::triggered, this, &TfrmMain::Undo);
+    }
+    for (QAction* redo : {mniRedo, tbtRedo}) {
+        connect(redo, &QAction::triggered, this, &TfrmMain::Redo);
+    }
+}
+
+bool TfrmMain::Modified() const {
+    return FEdits->Modified();
+}
+
+void TfrmMain::SetModified(bool modified) {
+    if (modified) {
+        FEdits->MarkUnsaved();
+    } else {
+        FEdits->MarkSaved();
+    }
+}
+
+void TfrmMain::Undo() {
+    if (!HasMap()) {
+        return;
+    }
+    if (FEdits->DrawingPolygon()) {
+        FTools->RemoveLastVertex();
+        return;
+    }
+    if (FEdits->GestureUnderWay()) {
+        return;
+    }
+    // A text still held by the panel becomes a step of its own first, so that it is what
+    // goes back.
+    StoreAreaPanelIfSelected();
+    FEdits->Stack().undo();
+}
+
+void TfrmMain::Redo() {
+    if (!HasMap() || FEdits->GestureUnderWay()) {
+        return;
+    }
+    StoreAreaPanelIfSelected();
+    FEdits->Stack().redo();
+}
+
+void TfrmMain::UpdateUndoCommands() {
+    const QUndoStack& stack = FEdits->Stack();
+    FState.Modified = FEdits->Modified();
+    const bool polygon = HasMap() && FEdits->DrawingPolygon();
+    const bool idle = HasMap() && !FEdits->GestureUnderWay();
+    const QString undoText = polygon ? QStringLiteral("Eckpunkt setzen") : stack.undoText();
+    const QString redoText = stack.redoText();
+    const bool canUndo = polygon || (idle && stack.canUndo());
+    const bool canRedo = idle && stack.canRedo();
+    for (QAction* undo : {mniUndo, tbtUndo}) {
+        undo->setEnabled(canUndo);
+    }
+    for (QAction* redo : {mniRedo, tbtRedo}) {
+        redo->setEnabled(canRedo);
+    }
+    mniUndo->setText(canUndo ? QStringLiteral("&Rückgängig: %1").arg(undoText)
+                             : QStringLiteral("&Rückgängig"));
+    mniRedo->setText(canRedo ? QStringLiteral("&Wiederherstellen: %1").arg(redoText)
+                             : QStringLiteral("&Wiederherstellen"));
+    tbtUndo->setToolTip(mniUndo->text().remove(QLatin1Char('&')));
+    tbtRedo->setToolTip(mniRedo->text().remove(QLatin1Char('&')));
+}
+
+void TfrmMain::MapChanged(const TMapChange& change) {
+    // A replaced map is shown by its loader, which sizes the view afterwards.
+    if (!HasMap() || change.Kind == TMapChangeKind::MapReplaced) {
+        UpdateUndoCommands();
+        return;
+    }
+    TImageMap& map = *FDocument.CurrentMap;
+    {
+        const TUpdatingControlsGuard guard(FState);
+        switch (change.Kind) {
+        case TMapChangeKind::AreaAdded:
+            trvOverview->AddAreaNodeFor(map, change.AreaId);
+            break;
+        case TMapChangeKind::AreaRemoved:
+            trvOverview->RemoveAreaNode(change.AreaId);
+            break;
+        case TMapChangeKind::AreaChanged:
+        case TMapChangeKind::AreaStored:
+            if (!change.Gesture) {
+                trvOverview->UpdateAreaNode(map, change.AreaId);
+            }
+            break;
+        case TMapChangeKind::MapProperties:
+            ShowMapName(QString::fromStdString(map.Name));
+            break;
+        case TMapChangeKind::Image:
+            AdjustView();
+            break;
+        default:
+            break;
+        }
+    }
+    if (!change.Gesture && change.Kind != TMapChangeKind::AreaStored) {
+        ShowSelectedArea();
+    }
+    RenderView();
+    UpdateUndoCommands();
 }
 
 void TfrmMain::FormCreate() {
@@ -240,8 +362,8 @@ void TfrmMain::ResetEditor() {
     for (int panel = 0; panel <= 2; ++panel) {
         SetStatusText(panel, QString());
     }
-    FState.Modified = false;
     FDocument.Release();
+    FEdits->StartMap();
     FView->ResetView();
     DisableAreaPanel();
     // Greyed texts of an area that is gone with its map would only mislead.
@@ -300,6 +422,7 @@ void TfrmMain::ShowReadMap(TMapReadResult read) {
         }
     }
     ExpandOverview();
+    FEdits->StartMap();
     AdjustView();
 }
 
@@ -337,29 +460,17 @@ void TfrmMain::trvOverviewChange(QTreeWidgetItem* node) {
         return;
     }
     FTools->FinishPendingDrag(false);
-    TImageMap& map = *FDocument.CurrentMap;
-    if (const auto id = TOverviewTree::NodeId(node)) {
-        map.SelectById(*id);
-    } else {
-        map.ClearSelection();
-    }
     CheckTool(tlEdit);
     FState.ActiveTool = tlEdit;
-    ShowSelectedArea();
-    RenderView();
+    FEdits->Select(TOverviewTree::NodeId(node).value_or(0));
 }
 
 void TfrmMain::SetStatusText(int panel, const QString& text) {
-    if (panel >= 0 && panel < static_cast<int>(StatusPanels.size())) {
-        StatusPanels[static_cast<std::size_t>(panel)]->setText(text);
-    }
+    kvx::SetStatusText(StatusPanels, panel, text);
 }
 
 QString TfrmMain::StatusText(int panel) const {
-    if (panel >= 0 && panel < static_cast<int>(StatusPanels.size())) {
-        return StatusPanels[static_cast<std::size_t>(panel)]->text();
-    }
-    return {};
+    return kvx::StatusText(StatusPanels, panel);
 }
 
 void TfrmMain::ShowMessage(TMessageKind kind, const std::string& text, int helpContext) {

@@ -52,11 +52,12 @@ TEST_F(CommandsMapProperties, TheDialogShowsTheMapAndOnlyTheNameChanges) {
     EXPECT_EQ(ImageSize(), QSize(60, 40));
 }
 
-TEST_F(CommandsMapProperties, OkWithoutAChangeStillCountsAsAChange) {
+TEST_F(CommandsMapProperties, OkWithoutAChangeLeavesNoStepAndNoChange) {
     TScriptedDialogs dialogs;
     AnswerMapProps(dialogs, "karte", OriginalImage);
     Main().tbtMapProperties->trigger();
-    EXPECT_TRUE(Main().Modified());
+    EXPECT_FALSE(Main().Modified());
+    EXPECT_FALSE(Main().mniUndo->isEnabled());
     EXPECT_EQ(Map().ImageFile, OriginalImage.toStdString());
 }
 

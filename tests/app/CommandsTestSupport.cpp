@@ -1,5 +1,6 @@
 #include "CommandsTestSupport.h"
 
+#include "editor/MapEdits.h"
 #include "editor/OverviewTree.h"
 #include "editor/PropertyPanel.h"
 #include "model/AreaFromCoordinates.h"
@@ -95,6 +96,19 @@ void TCommandsTest::AddRectangle(int x1, int y1, int x2, int y2, const std::stri
     Map().SetSelectedProperties(props);
     Main().AddAreaTreeNode();
     Map().ClearSelection();
+}
+
+void TCommandsTest::DrawRectangle(int x1, int y1, int x2, int y2, const std::string& href) {
+    TMapEdits& edits = Main().Edits();
+    std::string status;
+    edits.BeginDrawing(akRectangle, {x1, y1}, status);
+    edits.DragDrawing({x2, y2}, status);
+    edits.FinishGesture();
+    TLinkAreaProperties props;
+    Map().GetSelectedProperties(props);
+    props.Href = href;
+    edits.StoreArea(props);
+    edits.Select(0);
 }
 
 void TCommandsTest::SelectArea(std::int32_t id) {
