@@ -415,9 +415,11 @@ void TfrmMain::ShowReadMap(TMapReadResult read) {
     SetUpEditorForMap();
     {
         const TUpdatingControlsGuard guard(FState);
+        // Each node carries its area's id, which the area itself does not report.
         for (const TLinkAreaEntry& entry : FDocument.CurrentMap->Entries()) {
             TLinkAreaProperties props;
             entry.Area->GetProperties(props);
+            props.Id = entry.Id;
             trvOverview->AddAreaNode(props);
         }
     }
