@@ -261,7 +261,6 @@ void TfrmMain::MapChanged(const TMapChange& change) {
         ShowSelectedArea();
     }
     RenderView();
-    UpdateUndoCommands();
 }
 
 void TfrmMain::FormCreate() {
