@@ -51,8 +51,6 @@ void TMapCommands::mniNewClick() {
         return;
     }
     FMain.ShowReadMap(std::move(created));
-    // A map that exists only in the editor has to be saved.
-    FMain.SetModified(true);
 }
 
 void TMapCommands::mniMapPropertiesClick() {
@@ -60,33 +58,20 @@ void TMapCommands::mniMapPropertiesClick() {
         return;
     }
     FMain.StoreAreaPanelIfSelected();
+    TMapEdits& edits = FMain.Edits();
     {
-        const TImageMap& map = *FMain.Document().CurrentMap;
+        const TMapFields fields = edits.Fields();
         FMapProps.setWindowTitle(QStringLiteral("Image Map Eigenschaften"));
         FMapProps.SetFields(
-            {QString::fromStdString(map.Name), QString::fromStdString(map.ImageFile),
-             QString::fromStdString(map.AltText), QString::fromStdString(map.Border)});
+            {QString::fromStdString(fields.Name), QString::fromStdString(fields.ImageFile),
+             QString::fromStdString(fields.AltText), QString::fromStdString(fields.Border)});
     }
     if (Dialogs().Exec(FMapProps) != QDialog::Accepted) {
         return;
     }
     const TMapPropsFields fields = FMapProps.Fields();
-    TMapDocument& document = FMain.Document();
-    TImageMap& map = *document.CurrentMap;
-    const std::string previousImage = map.ImageFile;
-    TakeFields(map, fields);
-    FMain.SetModified(true);
-
-    FMain.ShowMapName(fields.name);
-
-    // Exact comparison: a change of letter case names another file on this platform.
-    if (map.ImageFile != previousImage) {
-        if (!LoadImage(map.ImageFile, document)) {
-            ShowError(FMain, ChangedImageNotLoaded);
-            map.ImageFile = previousImage;
-        }
-        FMain.AdjustView();
-    }
+    edits.ChangeMapProperties({fields.name.toStdString(), fields.imageFile.toStdString(),
+                               fields.altText.toStdString(), fields.border.toStdString()});
 }
 
 bool TMapCommands::FormClose() {

@@ -2,16 +2,14 @@
 // The shell's commands on the map as a whole: New, Map properties, closing the main window
 // and Exit, and the Help menu (Help, Home page, Info).
 
+#include "editor/MapEdits.h" // ChangedImageNotLoaded
+
 namespace kvx {
 
 class TFileCommands;
 class TfrmInfo;
 class TfrmMain;
 class TfrmMapProps;
-
-inline constexpr const char* ChangedImageNotLoaded =
-    "Unbekanntes Bildformat! Neue Bilddatei wurde nicht geladen! Es können nur GIF-, JPEG- und "
-    "PNG-Grafiken geladen werden!";
 
 class TMapCommands {
 public:

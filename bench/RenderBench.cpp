@@ -3,6 +3,7 @@
 // image's pixels plus one memcpy of the view's pixels.
 #include "editor/DisplayView.h"
 #include "editor/FrmMain.h"
+#include "model/AreaFromCoordinates.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>
@@ -47,20 +48,16 @@ std::unique_ptr<TfrmMain> MakeWindow(const QImage& image, int areas, int zoomPer
     std::mt19937 random(42);
     std::uniform_int_distribution<int> x(0, image.width() - 200);
     std::uniform_int_distribution<int> y(0, image.height() - 200);
-    std::string status;
     TImageMap& map = *document.CurrentMap;
     for (int i = 0; i < areas; ++i) {
         const int kind = 1 + i % 3;
         const int left = x(random);
         const int top = y(random);
-        map.AddArea(static_cast<std::uint8_t>(kind), left, top, status);
-        map.ModifySelected(0, 0, left + 150, top + 120, mmDragNew, status);
-        if (kind == 3) {
-            map.ModifySelected(0, 0, left + 150, top + 120, mmAddPoint, status);
-            map.ModifySelected(0, 0, left, top + 180, mmDragNew, status);
-            map.ModifySelected(0, 0, left, top + 180, mmAddPoint, status);
-        }
-        map.ModifySelected(0, 0, 0, 0, mmFinish, status);
+        const std::vector<std::int32_t> coords[] = {
+            {left, top, left + 150, top + 120},
+            {left, top, 150},
+            {left, top, left + 150, top + 120, left, top + 180}};
+        AddAreaFromCoordinates(map, static_cast<std::uint8_t>(kind), coords[kind - 1]);
         TLinkAreaProperties props;
         map.GetSelectedProperties(props);
         props.Contrast = i % 2 == 0;

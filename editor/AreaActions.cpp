@@ -1,23 +1,17 @@
 #include "editor/AreaActions.h"
 
-#include "editor/FrmMain.h"
+#include "editor/MapEdits.h"
+#include "editor/PanelController.h"
 #include "editor/PropertyPanel.h"
 #include "platform/QtCanvas.h"
 #include "platform/widgets/DialogService.h"
 
 namespace kvx {
 
-namespace {
-
-bool Confirmed(TfrmMain& main, const QString& question) {
-    return Dialogs().Message(&main, TMsgKind::Confirmation, question, TMsgButtons::OkCancel) ==
-           TMsgResult::Ok;
-}
-
-} // namespace
-
-TAreaActions::TAreaActions(TfrmMain& main) : QObject(&main), FMain(main) {
-    TPropertyPanel* panel = FMain.pclProperties;
+TAreaActions::TAreaActions(const TEditorContext& context, const TAreaActionWidgets& widgets,
+                           QObject* parent)
+    : QObject(parent), FContext(context), FWidgets(widgets) {
+    TPropertyPanel* panel = FWidgets.Panel;
     connect(panel->btnLinkAreaToFront, &QPushButton::clicked, this,
             &TAreaActions::btnLinkAreaToFrontClick);
     connect(panel->btnCloneLinkArea, &QPushButton::clicked, this,
@@ -27,106 +21,65 @@ TAreaActions::TAreaActions(TfrmMain& main) : QObject(&main), FMain(main) {
     connect(panel->chkContrast, &QCheckBox::toggled, this, &TAreaActions::chkContrastClick);
 }
 
+bool TAreaActions::HasSelection() const {
+    return FContext.HasMap() && FContext.Map().HasSelection();
+}
+
+bool TAreaActions::Confirmed(const QString& question) const {
+    return Dialogs().Message(FWidgets.Window, TMsgKind::Confirmation, question,
+                             TMsgButtons::OkCancel) == TMsgResult::Ok;
+}
+
 void TAreaActions::btnLinkAreaToFrontClick() {
-    if (!FMain.HasMap() || !FMain.Document().CurrentMap->HasSelection()) {
-        return;
-    }
-    if (!Confirmed(
-            FMain,
+    if (!HasSelection() ||
+        !Confirmed(
             QStringLiteral("Soll die aktive Verweisfläche in den Vordergrund gerückt werden?"))) {
         return;
     }
-    FMain.Document().CurrentMap->BringSelectedToFront();
-    FMain.SetModified(true);
-    // The drawing order changed with the list order.
-    FMain.RenderView();
+    FContext.Edits.BringSelectedToFront();
 }
 
 void TAreaActions::btnCloneLinkAreaClick() {
-    if (!FMain.HasMap()) {
+    if (!FContext.HasMap()) {
         return;
     }
-    TImageMap& map = *FMain.Document().CurrentMap;
-    FMain.StoreAreaPanel();
-    TLinkAreaProperties original;
-    map.GetSelectedProperties(original);
-    map.ClearSelection();
-    FMain.DisableAreaPanel();
-
-    std::string status;
-    bool created = true;
-    switch (original.Kind) {
-    case akRectangle:
-    case akCircle:
-        map.AddArea(original.Kind, 0, 0, status);
-        map.ModifySelected(0, 0, 0, 0, mmFinish, status);
-        break;
-    case akPolygon: {
-        map.AddArea(akPolygon, 0, 0, status);
-        // The creation starts with a point and the rubber-band point; finishing drops the
-        // latter, so N - 1 further points give a polygon of N points.
-        const std::size_t points = original.Coords.size() / 4;
-        for (std::size_t i = 1; i < points; ++i) {
-            map.ModifySelected(0, 0, 0, 0, mmAddPoint, status);
-        }
-        map.ModifySelected(0, 0, 0, 0, mmFinish, status);
-        break;
-    }
-    default:
-        created = false;
-        break;
-    }
-    if (created) {
-        map.SetSelectedProperties(original);
-        FMain.AddAreaTreeNode();
-        FMain.ShowSelectedArea();
-        FMain.SetModified(true);
-    }
-    FMain.RenderView();
+    FWidgets.PanelController->StoreAreaPanel();
+    FContext.Edits.DuplicateSelected();
 }
 
 void TAreaActions::btnDelLinkAreaClick() {
-    if (!FMain.HasMap() || !FMain.Document().CurrentMap->HasSelection()) {
+    if (!HasSelection() ||
+        !Confirmed(QStringLiteral("Soll die aktive Verweisfläche wirklich gelöscht werden?"))) {
         return;
     }
-    if (!Confirmed(FMain,
-                   QStringLiteral("Soll die aktive Verweisfläche wirklich gelöscht werden?"))) {
-        return;
-    }
-    FMain.DeleteAreaTreeNode();
-    FMain.Document().CurrentMap->DeleteSelected();
-    FMain.ShowSelectedArea();
-    FMain.RenderView();
-    FMain.SetModified(true);
+    FContext.Edits.DeleteSelected();
 }
 
 void TAreaActions::btnSelectColorClick() {
-    const std::optional<QColor> chosen = Dialogs().ChooseColor(&FMain, FLastChosenColor);
+    const std::optional<QColor> chosen = Dialogs().ChooseColor(FWidgets.Window, FLastChosenColor);
     if (!chosen) {
         return;
     }
     FLastChosenColor = *chosen;
-    TPropertyPanel* panel = FMain.pclProperties;
+    TPropertyPanel* panel = FWidgets.Panel;
     {
         // Unticking here must not store the swatch's old colour on the way.
-        const TUpdatingControlsGuard guard(FMain.State());
+        const TUpdatingControlsGuard guard(FContext.State);
         panel->chkContrast->setChecked(false);
     }
     panel->SetSwatchColor(CodeFromColor(*chosen));
-    FMain.StoreAreaPanel();
-    FMain.SetModified(true);
+    FWidgets.PanelController->StoreAreaPanel(QStringLiteral("Umrissfarbe ändern"));
 }
 
 void TAreaActions::chkContrastClick() {
-    if (FMain.State().UpdatingControls) {
+    if (FContext.State.UpdatingControls) {
         return;
     }
-    TPropertyPanel* panel = FMain.pclProperties;
+    TPropertyPanel* panel = FWidgets.Panel;
     if (panel->chkContrast->isChecked()) {
         panel->SetSwatchColor(clBtnFace);
     }
-    FMain.StoreAreaPanel();
-    FMain.SetModified(true);
+    FWidgets.PanelController->StoreAreaPanel(QStringLiteral("Kontrastdarstellung ändern"));
 }
 
 } // namespace kvx

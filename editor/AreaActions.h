@@ -2,17 +2,28 @@
 // The actions of the "&Verweisfläche" page on the selected area: to front, duplicate, delete,
 // outline colour and contrast drawing.
 
+#include "editor/EditorContext.h"
+
 #include <QColor>
 #include <QObject>
 
 namespace kvx {
 
-class TfrmMain;
+class TPanelController;
+class TPropertyPanel;
+
+// The widgets the actions use: the panel with their buttons, the panel's store, and the
+// window that their questions belong to.
+struct TAreaActionWidgets {
+    TPropertyPanel* Panel = nullptr;
+    TPanelController* PanelController = nullptr;
+    QWidget* Window = nullptr;
+};
 
 class TAreaActions : public QObject {
     Q_OBJECT
 public:
-    explicit TAreaActions(TfrmMain& main);
+    TAreaActions(const TEditorContext& context, const TAreaActionWidgets& widgets, QObject* parent);
 
     void btnLinkAreaToFrontClick();
     void btnCloneLinkAreaClick();
@@ -24,7 +35,11 @@ public:
     QColor LastChosenColor() const { return FLastChosenColor; }
 
 private:
-    TfrmMain& FMain;
+    bool HasSelection() const;
+    bool Confirmed(const QString& question) const;
+
+    TEditorContext FContext;
+    TAreaActionWidgets FWidgets;
     QColor FLastChosenColor = Qt::black;
 };
 

@@ -4,6 +4,7 @@
 #include "editor/DisplayView.h"
 #include "editor/FocusControl.h"
 #include "editor/MainLayout.h"
+#include "editor/MapEdits.h"
 #include "editor/OverviewTree.h"
 #include "editor/PanelController.h"
 #include "editor/PropertyPanel.h"
@@ -71,10 +72,13 @@ TfrmMain::~TfrmMain() {
     // before Qt deletes the child widgets; so they stop listening first.
     FClient->removeEventFilter(this);
     trvOverview->disconnect(this);
+    FEdits->disconnect(this);
+    FEdits->Stack().disconnect(this);
     delete FAreaActions;
     delete FPanel;
     delete FTools;
     delete FView;
+    delete FEdits;
 }
 
 void TfrmMain::CreateComponents() {
@@ -133,13 +137,32 @@ void TfrmMain::CreateComponents() {
     InstallHelpKey(*this, hcMainWindow);
 }
 
+TEditorContext TfrmMain::Context() {
+    return {FDocument, FState, *FEdits};
+}
+
 void TfrmMain::ConnectHandlers() {
-    FView = new TViewController(*this);
-    FTools = new TToolController(*this);
-    FPanel = new TPanelController(*this);
-    FAreaActions = new TAreaActions(*this);
+    FEdits = new TMapEdits(FDocument, this);
+    FView = new TViewController(
+        Context(), {pbxDisplay, scbHorizontal, scbVertical, FocusControl, this, StatusPanels},
+        this);
+    FPanel = new TPanelController(Context(), {pclProperties, trvOverview, this}, this);
+    FTools = new TToolController(
+        Context(), {pbxDisplay, FocusControl, this, StatusPanels, FView, FPanel}, this);
+    FAreaActions = new TAreaActions(Context(), {pclProperties, FPanel, this}, this);
     connect(trvOverview, &TOverviewTree::NodeChanging, this, &TfrmMain::trvOverviewChanging);
     connect(trvOverview, &TOverviewTree::NodeChanged, this, &TfrmMain::trvOverviewChange);
+    connect(FEdits, &TMapEdits::Changed, this, &TfrmMain::MapChanged);
+    connect(FEdits, &TMapEdits::GestureChanged, this, &TfrmMain::UpdateUndoCommands);
+    QUndoStack& stack = FEdits->Stack();
+    connect(&stack, &QUndoStack::indexChanged, this, &TfrmMain::UpdateUndoCommands);
+    connect(&stack, &QUndoStack::cleanChanged, this, &TfrmMain::UpdateUndoCommands);
+    for (QAction* undo : {mniUndo, tbtUndo}) {
+        connect(undo, &QAction::triggered, this, &TfrmMain::Undo);
+    }
+    for (QAction* redo : {mniRedo, tbtRedo}) {
+        connect(redo, &QAction::triggered, this, &TfrmMain::Redo);
+    }
 }
 
 void TfrmMain::FormCreate() {
@@ -240,8 +263,8 @@ void TfrmMain::ResetEditor() {
     for (int panel = 0; panel <= 2; ++panel) {
         SetStatusText(panel, QString());
     }
-    FState.Modified = false;
     FDocument.Release();
+    FEdits->StartMap();
     FView->ResetView();
     DisableAreaPanel();
     // Greyed texts of an area that is gone with its map would only mislead.
@@ -293,13 +316,16 @@ void TfrmMain::ShowReadMap(TMapReadResult read) {
     SetUpEditorForMap();
     {
         const TUpdatingControlsGuard guard(FState);
+        // Each node carries its area's id, which the area itself does not report.
         for (const TLinkAreaEntry& entry : FDocument.CurrentMap->Entries()) {
             TLinkAreaProperties props;
             entry.Area->GetProperties(props);
+            props.Id = entry.Id;
             trvOverview->AddAreaNode(props);
         }
     }
     ExpandOverview();
+    FEdits->StartMap();
     AdjustView();
 }
 
@@ -337,29 +363,17 @@ void TfrmMain::trvOverviewChange(QTreeWidgetItem* node) {
         return;
     }
     FTools->FinishPendingDrag(false);
-    TImageMap& map = *FDocument.CurrentMap;
-    if (const auto id = TOverviewTree::NodeId(node)) {
-        map.SelectById(*id);
-    } else {
-        map.ClearSelection();
-    }
     CheckTool(tlEdit);
     FState.ActiveTool = tlEdit;
-    ShowSelectedArea();
-    RenderView();
+    FEdits->Select(TOverviewTree::NodeId(node).value_or(0));
 }
 
 void TfrmMain::SetStatusText(int panel, const QString& text) {
-    if (panel >= 0 && panel < static_cast<int>(StatusPanels.size())) {
-        StatusPanels[static_cast<std::size_t>(panel)]->setText(text);
-    }
+    kvx::SetStatusText(StatusPanels, panel, text);
 }
 
 QString TfrmMain::StatusText(int panel) const {
-    if (panel >= 0 && panel < static_cast<int>(StatusPanels.size())) {
-        return StatusPanels[static_cast<std::size_t>(panel)]->text();
-    }
-    return {};
+    return kvx::StatusText(StatusPanels, panel);
 }
 
 void TfrmMain::ShowMessage(TMessageKind kind, const std::string& text, int helpContext) {

@@ -7,8 +7,9 @@
 // Panel discipline: every command that reads, saves, publishes or replaces the map calls
 // StoreAreaPanelIfSelected() first, so that edits still held by the property panel count.
 
-#include "editor/EditorState.h"
+#include "editor/EditorContext.h"
 #include "editor/MainMenu.h"
+#include "editor/MapChange.h"
 #include "editor/MapDocument.h"
 #include "formats/MapReadResult.h"
 #include "formats/MapReaderHost.h"
@@ -27,6 +28,7 @@ namespace kvx {
 
 class TAreaActions;
 class TDisplayView;
+class TMapEdits;
 class TOverviewTree;
 class TPanelController;
 class TPropertyPanel;
@@ -44,8 +46,19 @@ public:
     TMapDocument& Document() { return FDocument; }
     TEditorState& State() { return FState; }
     bool HasMap() const { return FDocument.CurrentMap != nullptr; }
-    bool Modified() const { return FState.Modified; }
-    void SetModified(bool modified) { FState.Modified = modified; }
+    // Every change of the map goes through the edit layer, which keeps its undo history.
+    TMapEdits& Edits() const { return *FEdits; }
+    // Unsaved changes: the history is away from the step last saved (or a gesture is under
+    // way). SetModified(false) marks the current step as saved; true marks the map unsaved
+    // without a step.
+    bool Modified() const;
+    void SetModified(bool modified);
+
+    // --- Undo and redo ("Bearbeiten") ---
+    // While a polygon is drawn, undo removes its last fixed vertex. Both store pending panel
+    // edits first and do nothing during a mouse drag.
+    void Undo();
+    void Redo();
 
     // --- View ---
     // Sizes the view and its scroll bars for the zoom and the image; with a map only.
@@ -133,11 +146,16 @@ private:
     // The commands that need a map: both map menus, saving and the tool bar's map buttons.
     void SetMapCommandsEnabled(bool enabled);
     void trvOverviewChanging(QTreeWidgetItem* node);
+    // The tree, the panel, the view and the undo commands follow every announced change.
+    void MapChanged(const TMapChange& change);
+    void UpdateUndoCommands();
+    TEditorContext Context();
     void trvOverviewChange(QTreeWidgetItem* node);
 
     TMapDocument FDocument;
     TEditorState FState;
     QWidget* FClient = nullptr;
+    TMapEdits* FEdits = nullptr;
     TViewController* FView = nullptr;
     TToolController* FTools = nullptr;
     TPanelController* FPanel = nullptr;

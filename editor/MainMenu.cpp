@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QStyle>
 
 namespace kvx {
 
@@ -51,6 +52,16 @@ QAction* AddButton(QToolBar* bar, const QString& icon, const QString& hint,
     return action;
 }
 
+// A button with the desktop theme's icon of that name, or the style's arrow without a theme.
+QAction* AddThemeButton(QToolBar* bar, const QString& icon, QStyle::StandardPixmap fallback,
+                        const QString& hint, const char* objectName) {
+    QAction* action =
+        bar->addAction(QIcon::fromTheme(icon, bar->style()->standardIcon(fallback)), hint);
+    action->setToolTip(hint);
+    action->setObjectName(QString::fromLatin1(objectName));
+    return action;
+}
+
 QAction* AddToolButton(QToolBar* bar, QActionGroup* group, const QString& icon, const QString& hint,
                        const char* objectName, int tag) {
     QAction* action = AddButton(bar, icon, hint, objectName);
@@ -80,6 +91,11 @@ void TMainMenuActions::BuildMainMenu(QMainWindow& window, QWidget& controlBar) {
     mniImport = AddItem(mnuFile, QStringLiteral("Image Map &importieren..."), "mniImport");
     mnuFile->addSeparator();
     mniExit = AddItem(mnuFile, QStringLiteral("&Beenden"), "mniExit");
+
+    mnuEdit = bar->addMenu(QStringLiteral("&Bearbeiten"));
+    mniUndo = AddItem(mnuEdit, QStringLiteral("&Rückgängig"), "mniUndo", QKeySequence("Ctrl+Z"));
+    mniRedo = AddItem(mnuEdit, QStringLiteral("&Wiederherstellen"), "mniRedo");
+    mniRedo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
 
     // A radio group in which no item may be checked: the no-map state checks none.
     mnuImageMap = bar->addMenu(QStringLiteral("&Image Map"));
@@ -151,6 +167,11 @@ void TMainMenuActions::BuildMainMenu(QMainWindow& window, QWidget& controlBar) {
                         "tbtOpen");
     tbtSave = AddButton(ToolBar1, QStringLiteral("save"), QStringLiteral("Image Map speichern..."),
                         "tbtSave");
+    ToolBar1->addSeparator();
+    tbtUndo = AddThemeButton(ToolBar1, QStringLiteral("edit-undo"), QStyle::SP_ArrowBack,
+                             QStringLiteral("Rückgängig"), "tbtUndo");
+    tbtRedo = AddThemeButton(ToolBar1, QStringLiteral("edit-redo"), QStyle::SP_ArrowForward,
+                             QStringLiteral("Wiederherstellen"), "tbtRedo");
     ToolBar1->addSeparator();
     tbtPreview = AddButton(ToolBar1, QStringLiteral("preview"),
                            QStringLiteral("Vorschau der Image Map im Browser..."), "tbtPreview");

@@ -22,6 +22,10 @@ struct TMainMenuActions {
     QAction* mniSaveAs = nullptr;
     QAction* mniImport = nullptr;
     QAction* mniExit = nullptr;
+    // "&Bearbeiten": undo (Ctrl+Z) and redo (Ctrl+Shift+Z, Ctrl+Y); captions name the action
+    QMenu* mnuEdit = nullptr;
+    QAction* mniUndo = nullptr;
+    QAction* mniRedo = nullptr;
     // "&Image Map": the four tools (tags 1 to 4, one radio group), then the map commands
     QMenu* mnuImageMap = nullptr;
     QAction* mniNewRectangle = nullptr; // Ctrl+1
@@ -59,6 +63,8 @@ struct TMainMenuActions {
     QAction* tbtNew = nullptr;
     QAction* tbtOpen = nullptr;
     QAction* tbtSave = nullptr;
+    QAction* tbtUndo = nullptr;
+    QAction* tbtRedo = nullptr;
     QAction* tbtPreview = nullptr;
     QAction* tbtInsertNew = nullptr;
     QAction* tbtInsertExisting = nullptr;

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <typeinfo>
 
 namespace kvx {
 
@@ -136,6 +137,52 @@ QTreeWidgetItem* TOverviewTree::AddAreaNode(const TLinkAreaProperties& props) {
         NewNode(group, AreaNodeText(props.Kind, props.Href, props.Coords), groupImage + 1);
     node->setData(0, IdRole, props.Id);
     return node;
+}
+
+QTreeWidgetItem* TOverviewTree::AddAreaNodeFor(const TImageMap& map, std::int32_t id) {
+    const std::ptrdiff_t index = map.IndexOf(id);
+    if (index < 0) {
+        return nullptr;
+    }
+    TLinkAreaProperties props;
+    map.Entries()[static_cast<std::size_t>(index)].Area->GetProperties(props);
+    props.Id = id;
+    QTreeWidgetItem* node = AddAreaNode(props);
+    if (node == nullptr) {
+        return nullptr;
+    }
+    // Areas of one shape are of one class.
+    const TLinkArea& area = *map.Entries()[static_cast<std::size_t>(index)].Area;
+    int place = 0;
+    for (std::ptrdiff_t i = 0; i < index; ++i) {
+        place += typeid(*map.Entries()[static_cast<std::size_t>(i)].Area) == typeid(area) ? 1 : 0;
+    }
+    QTreeWidgetItem* group = node->parent();
+    if (place < group->childCount() - 1) {
+        group->insertChild(place, group->takeChild(group->indexOfChild(node)));
+    }
+    return node;
+}
+
+void TOverviewTree::RemoveAreaNode(std::int32_t id) {
+    for (const std::uint8_t kind : {akRectangle, akCircle, akPolygon}) {
+        if (QTreeWidgetItem* node = FindAreaNode(kind, id)) {
+            delete node;
+            return;
+        }
+    }
+}
+
+void TOverviewTree::UpdateAreaNode(const TImageMap& map, std::int32_t id) {
+    const std::ptrdiff_t index = map.IndexOf(id);
+    if (index < 0) {
+        return;
+    }
+    TLinkAreaProperties props;
+    map.Entries()[static_cast<std::size_t>(index)].Area->GetProperties(props);
+    if (QTreeWidgetItem* node = FindAreaNode(props.Kind, id)) {
+        node->setText(0, AreaNodeText(props.Kind, props.Href, props.Coords));
+    }
 }
 
 QTreeWidgetItem* TOverviewTree::FindAreaNode(std::uint8_t kind, std::int32_t id) const {

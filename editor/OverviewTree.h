@@ -3,7 +3,7 @@
 // area, grouped by shape. An area node carries the area's id in Qt::UserRole; map and group
 // nodes carry none, and that is how an area node is told from the others.
 
-#include "model/LinkArea.h"
+#include "model/ImageMap.h"
 
 #include <QTreeWidget>
 #include <cstdint>
@@ -39,6 +39,13 @@ public:
     void RemoveAllNodes();
     // Appends a node for an area under the group of props.Kind, without highlighting it.
     QTreeWidgetItem* AddAreaNode(const TLinkAreaProperties& props);
+    // The node of the map's area with id, placed among its group by the map's list order
+    // (so an area that comes back gets its place again).
+    QTreeWidgetItem* AddAreaNodeFor(const TImageMap& map, std::int32_t id);
+    // Deletes the node that carries id, in whichever group it is.
+    void RemoveAreaNode(std::int32_t id);
+    // The text of the map's area with id, after a change.
+    void UpdateAreaNode(const TImageMap& map, std::int32_t id);
     // The first node of the shape's group that carries id, or nullptr.
     QTreeWidgetItem* FindAreaNode(std::uint8_t kind, std::int32_t id) const;
     // The highlighted node, nullptr when none.

@@ -1,6 +1,6 @@
 #include "editor/PanelController.h"
 
-#include "editor/FrmMain.h"
+#include "editor/MapEdits.h"
 #include "editor/OverviewTree.h"
 #include "editor/PropertyPanel.h"
 
@@ -17,8 +17,10 @@ bool IsInside(const QWidget* container, const QWidget* widget) {
 
 } // namespace
 
-TPanelController::TPanelController(TfrmMain& main) : QObject(&main), FMain(main) {
-    TPropertyPanel* panel = FMain.pclProperties;
+TPanelController::TPanelController(const TEditorContext& context, const TPanelWidgets& widgets,
+                                   QObject* parent)
+    : QObject(parent), FContext(context), FWidgets(widgets) {
+    TPropertyPanel* panel = FWidgets.Panel;
     for (QLineEdit* box : panel->EditBoxes()) {
         connect(box, &QLineEdit::textChanged, this, &TPanelController::inpLinkChange);
         box->installEventFilter(this);
@@ -40,8 +42,8 @@ TPanelController::TPanelController(TfrmMain& main) : QObject(&main), FMain(main)
 bool TPanelController::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        for (const QAction* command : FMain.findChildren<QAction*>()) {
-            if (command->isEnabled() && command->shortcut() == pressed) {
+        for (const QAction* command : FWidgets.Window->findChildren<QAction*>()) {
+            if (command->isEnabled() && command->shortcuts().contains(pressed)) {
                 event->ignore();
                 return true; // not the box's key: the shortcut goes to the command
             }
@@ -51,82 +53,72 @@ bool TPanelController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TPanelController::DisableAreaPanel() {
-    const TUpdatingControlsGuard guard(FMain.State());
-    FMain.pclProperties->SetDisabledLook();
+    const TUpdatingControlsGuard guard(FContext.State);
+    FWidgets.Panel->SetDisabledLook();
 }
 
 void TPanelController::ShowSelectedArea() {
-    TEditorState& state = FMain.State();
+    TEditorState& state = FContext.State;
     const TUpdatingControlsGuard guard(state);
-    if (!FMain.HasMap() || !FMain.Document().CurrentMap->HasSelection()) {
+    if (!FContext.HasMap() || !FContext.Map().HasSelection()) {
         DisableAreaPanel();
-        FMain.trvOverview->RemoveHighlight();
+        FWidgets.Tree->RemoveHighlight();
         return;
     }
-    TPropertyPanel* panel = FMain.pclProperties;
+    TPropertyPanel* panel = FWidgets.Panel;
     panel->SetEnabledLook(state.CoordsBufferFilled);
     TLinkAreaProperties props;
-    FMain.Document().CurrentMap->GetSelectedProperties(props);
+    FContext.Map().GetSelectedProperties(props);
     panel->ShowProperties(props);
     // Highlight the area's node and refresh its text, which a drag may have outdated.
-    if (QTreeWidgetItem* node = FMain.trvOverview->FindAreaNode(props.Kind, props.Id)) {
-        FMain.trvOverview->Highlight(node);
+    if (QTreeWidgetItem* node = FWidgets.Tree->FindAreaNode(props.Kind, props.Id)) {
+        FWidgets.Tree->Highlight(node);
         node->setText(0, AreaNodeText(props.Kind, props.Href, props.Coords));
     }
 }
 
-void TPanelController::StoreAreaPanel() {
-    if (!FMain.HasMap()) {
+void TPanelController::StoreAreaPanel(const QString& action) {
+    if (!FContext.HasMap()) {
         return;
     }
-    TImageMap& map = *FMain.Document().CurrentMap;
-    TPropertyPanel* panel = FMain.pclProperties;
-    if (map.HasSelection() && !panel->isEnabled()) {
+    TImageMap& map = FContext.Map();
+    TPropertyPanel* panel = FWidgets.Panel;
+    if (!map.HasSelection() || !panel->isEnabled()) {
         return;
     }
     // While the edit tool drags an area it has just picked, the panel still shows the area
     // selected before (it was stored at the press); its values must not go into the other.
-    if (map.HasSelection() && map.SelectedId() != panel->ShownId()) {
+    if (map.SelectedId() != panel->ShownId()) {
         return;
     }
-    {
-        const TUpdatingControlsGuard guard(FMain.State());
-        const TLinkAreaProperties props = panel->ReadProperties();
-        map.SetSelectedProperties(props);
-        QTreeWidgetItem* node = FMain.trvOverview->HighlightedNode();
-        if (TOverviewTree::NodeId(node)) {
-            node->setText(0, AreaNodeText(panel->ShownKind(), props.Href, props.Coords));
-        }
-    }
-    FMain.RenderView();
+    const TUpdatingControlsGuard guard(FContext.State);
+    FContext.Edits.StoreArea(panel->ReadProperties(), action);
 }
 
 void TPanelController::inpLinkChange() {
-    if (!FMain.State().UpdatingControls) {
-        FMain.SetModified(true);
-    }
+    // A typed text counts once it is stored (when the box is left or a command runs).
 }
 
 void TPanelController::inpLinkExit() {
-    if (!FMain.State().UpdatingControls) {
+    if (!FContext.State.UpdatingControls) {
         StoreAreaPanel();
     }
 }
 
 void TPanelController::strgrCoordsSelectCell() {
-    if (!FMain.State().UpdatingControls) {
+    if (!FContext.State.UpdatingControls) {
         StoreAreaPanel();
     }
 }
 
 void TPanelController::strgrCoordsExit() {
-    if (!FMain.State().UpdatingControls) {
+    if (!FContext.State.UpdatingControls) {
         StoreAreaPanel();
     }
 }
 
 void TPanelController::strgrCoordsKeyPress() {
-    FMain.SetModified(true);
+    // A typed digit counts once its cell is committed.
 }
 
 void TPanelController::strgrCoordsEnter() {
@@ -134,38 +126,37 @@ void TPanelController::strgrCoordsEnter() {
 }
 
 void TPanelController::btnCopyCoordsClick() {
-    TEditorState& state = FMain.State();
-    const TCoordinatesGrid* grid = FMain.pclProperties->strgrCoords;
+    TEditorState& state = FContext.State;
+    const TCoordinatesGrid* grid = FWidgets.Panel->strgrCoords;
     state.CoordsBuffer.clear();
     const auto [top, bottom] = grid->SelectedRows();
     for (int row = top; row <= bottom; ++row) {
         state.CoordsBuffer.append(grid->ValueText(row));
     }
     state.CoordsBufferFilled = true;
-    FMain.pclProperties->btnPasteCoords->setEnabled(true);
+    FWidgets.Panel->btnPasteCoords->setEnabled(true);
 }
 
 void TPanelController::btnPasteCoordsClick() {
-    TEditorState& state = FMain.State();
+    TEditorState& state = FContext.State;
     if (!state.CoordsBufferFilled) {
         return;
     }
-    TCoordinatesGrid* grid = FMain.pclProperties->strgrCoords;
+    TCoordinatesGrid* grid = FWidgets.Panel->strgrCoords;
     const auto [top, bottom] = grid->SelectedRows();
     qsizetype entry = 0;
     for (int row = top; row <= bottom && entry < state.CoordsBuffer.size(); ++row, ++entry) {
         grid->SetValueText(row, state.CoordsBuffer.at(entry));
     }
-    StoreAreaPanel();
-    FMain.SetModified(true);
+    StoreAreaPanel(QStringLiteral("Koordinaten einfügen"));
 }
 
 void TPanelController::FocusChanged(QWidget* old, QWidget* now) {
-    if (old == nullptr || now == nullptr || now->window() != FMain.window() ||
-        FMain.State().UpdatingControls) {
+    if (old == nullptr || now == nullptr || now->window() != FWidgets.Window->window() ||
+        FContext.State.UpdatingControls) {
         return;
     }
-    TPropertyPanel* panel = FMain.pclProperties;
+    TPropertyPanel* panel = FWidgets.Panel;
     for (QLineEdit* box : panel->EditBoxes()) {
         if (old == box && now != box) {
             inpLinkExit();

@@ -2,21 +2,35 @@
 // When the property panel is filled and when it is written back: ShowSelectedArea,
 // StoreAreaPanel and the handlers of the edit boxes and the coordinates grid.
 
+#include "editor/EditorContext.h"
+
 #include <QObject>
+#include <QString>
 
 class QWidget;
 
 namespace kvx {
 
-class TfrmMain;
+class TOverviewTree;
+class TPropertyPanel;
+
+// The widgets the panel controller drives: the panel, the tree whose area node it highlights,
+// and the window whose commands and focus it watches.
+struct TPanelWidgets {
+    TPropertyPanel* Panel = nullptr;
+    TOverviewTree* Tree = nullptr;
+    QWidget* Window = nullptr;
+};
 
 class TPanelController : public QObject {
     Q_OBJECT
 public:
-    explicit TPanelController(TfrmMain& main);
+    TPanelController(const TEditorContext& context, const TPanelWidgets& widgets, QObject* parent);
 
     void ShowSelectedArea();
-    void StoreAreaPanel();
+    // Writes the panel into the selected area through the edit layer: a step named action
+    // (or after what changed) when something changed.
+    void StoreAreaPanel(const QString& action = {});
     void DisableAreaPanel();
 
     // Event handlers; the six edit boxes share inpLinkChange and inpLinkExit.
@@ -39,7 +53,8 @@ private:
     // of the main window (not when another window, such as a dialog, takes it).
     void FocusChanged(QWidget* old, QWidget* now);
 
-    TfrmMain& FMain;
+    TEditorContext FContext;
+    TPanelWidgets FWidgets;
 };
 
 } // namespace kvx

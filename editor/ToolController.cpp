@@ -2,9 +2,14 @@
 
 #include "editor/DisplayView.h"
 #include "editor/FocusControl.h"
-#include "editor/FrmMain.h"
+#include "editor/MainMenu.h"
+#include "editor/MapEdits.h"
+#include "editor/PanelController.h"
+#include "editor/ViewController.h"
+#include "model/PolygonLinkArea.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <utility>
 
 namespace kvx {
@@ -42,19 +47,42 @@ QString PositionText(int x, int y) {
     return QStringLiteral(" X:%1, Y:%2").arg(x).arg(y);
 }
 
-TToolController::TToolController(TfrmMain& main) : QObject(&main), FMain(main) {
+TToolController::TToolController(const TEditorContext& context, const TToolWidgets& widgets,
+                                 QObject* parent)
+    : QObject(parent), FContext(context), FWidgets(widgets) {
     for (int tag = tlRectangle; tag <= tlEdit; ++tag) {
-        QAction* item = FMain.ToolItem(tag);
+        QAction* item = FWidgets.Menu->ToolItem(tag);
         connect(item, &QAction::triggered, this, [this, item] { mniNewRectangleClick(item); });
-        QAction* button = FMain.ToolButton(tag);
+        QAction* button = FWidgets.Menu->ToolButton(tag);
         connect(button, &QAction::triggered, this,
                 [this, button] { tbtNewRectangleClick(button); });
     }
-    connect(FMain.pbxDisplay, &TDisplayView::MouseDown, this,
+    connect(FWidgets.Display, &TDisplayView::MouseDown, this,
             &TToolController::pbxDisplayMouseDown);
-    connect(FMain.pbxDisplay, &TDisplayView::MouseMove, this,
+    connect(FWidgets.Display, &TDisplayView::MouseMove, this,
             &TToolController::pbxDisplayMouseMove);
-    connect(FMain.pbxDisplay, &TDisplayView::MouseUp, this, &TToolController::pbxDisplayMouseUp);
+    connect(FWidgets.Display, &TDisplayView::MouseUp, this, &TToolController::pbxDisplayMouseUp);
+    FWidgets.FocusSink->installEventFilter(this);
+    FWidgets.Display->installEventFilter(this);
+}
+
+void TToolController::ShowStatus(int panel, const QString& text) {
+    SetStatusText(FWidgets.Status, panel, text);
+}
+
+bool TToolController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && FContext.Edits.DrawingPolygon()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Backspace) {
+            RemoveLastVertex();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            DropPolygon();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TToolController::mniNewRectangleClick(QAction* sender) {
@@ -62,7 +90,7 @@ void TToolController::mniNewRectangleClick(QAction* sender) {
     if (tool < tlRectangle || tool > tlEdit) {
         return;
     }
-    FMain.CheckTool(tool);
+    FWidgets.Menu->CheckTool(tool);
     if (MouseDragUnderWay()) {
         // Changing tools now would end or disturb the drag under the pointer.
         FPendingTool = tool;
@@ -72,7 +100,7 @@ void TToolController::mniNewRectangleClick(QAction* sender) {
 }
 
 bool TToolController::MouseDragUnderWay() const {
-    const TEditorState& state = FMain.State();
+    const TEditorState& state = FContext.State;
     const bool polygonUnderConstruction =
         state.ActiveTool == tlPolygon && state.DragState == dsCreating;
     return FLeftButtonHeld && state.DragState != dsIdle && !polygonUnderConstruction;
@@ -84,106 +112,116 @@ void TToolController::tbtNewRectangleClick(QAction* sender) {
 }
 
 void TToolController::FinishPendingDrag(bool showPanel) {
-    TEditorState& state = FMain.State();
-    if (state.DragState == dsIdle || !FMain.HasMap()) {
+    TEditorState& state = FContext.State;
+    if (state.DragState == dsIdle || !FContext.HasMap()) {
         return;
     }
-    std::string status;
-    FMain.Document().CurrentMap->ModifySelected(0, 0, 0, 0, mmFinish, status);
-    FMain.SetStatusText(1, QString());
+    ShowStatus(1, QString());
     state.DragState = dsIdle;
-    if (showPanel) {
-        FMain.ShowSelectedArea();
+    FContext.Edits.FinishGesture(!showPanel);
+}
+
+void TToolController::RemoveLastVertex() {
+    if (!FContext.Edits.DrawingPolygon()) {
+        return;
     }
-    FMain.RenderView();
+    if (!FContext.Edits.RemovePolygonVertex(FPointer)) {
+        EndPolygon();
+        return;
+    }
+    // The points are the fixed vertices and the rubber-band vertex behind them.
+    const auto& points =
+        dynamic_cast<const TPolygonLinkArea&>(*FContext.Map().SelectedArea()).Points();
+    const TPolygonPoint& last = points[points.size() - 2];
+    FLastVertex = QPoint(last.X, last.Y);
+}
+
+void TToolController::DropPolygon() {
+    if (FContext.Edits.DrawingPolygon()) {
+        FContext.Edits.DropDrawing();
+        EndPolygon();
+    }
+}
+
+void TToolController::EndPolygon() {
+    FContext.State.DragState = dsIdle;
+    ShowStatus(1, QString());
 }
 
 void TToolController::ChooseTool(int tool) {
-    if (!FMain.HasMap()) {
+    if (!FContext.HasMap()) {
         return;
     }
     FinishPendingDrag(true);
-    TEditorState& state = FMain.State();
+    TEditorState& state = FContext.State;
     state.ActiveTool = static_cast<std::uint8_t>(tool);
     if (tool == tlEdit) {
         return;
     }
-    TImageMap& map = *FMain.Document().CurrentMap;
-    if (map.HasSelection()) {
-        FMain.StoreAreaPanel();
-        map.ClearSelection();
-        FMain.RenderView();
+    if (FContext.Map().HasSelection()) {
+        FWidgets.Panel->StoreAreaPanel();
     }
-    FMain.ShowSelectedArea();
+    FContext.Edits.Select(0);
 }
 
 void TToolController::pbxDisplayMouseDown(Qt::MouseButton button, int x, int y) {
-    TEditorState& state = FMain.State();
-    if (state.ActiveTool == tlNone || button == Qt::RightButton || !FMain.HasMap()) {
+    TEditorState& state = FContext.State;
+    if (state.ActiveTool == tlNone || button == Qt::RightButton || !FContext.HasMap()) {
         return;
     }
-    TImageMap& map = *FMain.Document().CurrentMap;
+    TImageMap& map = FContext.Map();
     if (button == Qt::LeftButton) {
         FLeftButtonHeld = true;
     }
-    FMain.FocusControl->setFocus(Qt::MouseFocusReason);
+    FWidgets.FocusSink->setFocus(Qt::MouseFocusReason);
     if (map.HasSelection() && state.DragState != dsCreating) {
-        FMain.StoreAreaPanel();
+        FWidgets.Panel->StoreAreaPanel();
     }
-    const QPoint p = FMain.ViewToImage(QPoint(x, y));
+    const QPoint p = FWidgets.View->ViewToImage(QPoint(x, y));
+    FPointer = p;
     std::string status;
     if (state.ActiveTool == tlEdit) {
-        state.DragState = map.HitTest(p.x(), p.y(), status);
-        FMain.pbxDisplay->setCursor(CursorShapeOf(map.CursorAt(p.x(), p.y())));
+        state.DragState = FContext.Edits.Grab(p, status);
+        FWidgets.Display->setCursor(CursorShapeOf(map.CursorAt(p.x(), p.y())));
         if (state.DragState != dsIdle) {
             state.LastMousePos = p;
-            FMain.SetStatusText(0, FromText(status));
-            FMain.SetModified(true);
-        } else {
-            map.ClearSelection();
-            FMain.ShowSelectedArea();
+            ShowStatus(0, FromText(status));
         }
     } else if (state.DragState != dsCreating) {
         state.DragState = dsCreating;
-        map.AddArea(state.ActiveTool, p.x(), p.y(), status);
         FLastVertex = p;
-        FMain.SetStatusText(0, FromText(status));
-        FMain.AddAreaTreeNode();
-        FMain.SetModified(true);
+        FContext.Edits.BeginDrawing(state.ActiveTool, p, status);
+        ShowStatus(0, FromText(status));
     }
-    FMain.RenderView();
 }
 
 void TToolController::pbxDisplayMouseMove(int x, int y) {
-    TEditorState& state = FMain.State();
-    if (state.ActiveTool == tlNone || !FMain.HasMap()) {
+    TEditorState& state = FContext.State;
+    if (state.ActiveTool == tlNone || !FContext.HasMap()) {
         return;
     }
-    TImageMap& map = *FMain.Document().CurrentMap;
-    const QPoint p = FMain.ViewToImage(QPoint(x, y));
+    TImageMap& map = FContext.Map();
+    const QPoint p = FWidgets.View->ViewToImage(QPoint(x, y));
+    FPointer = p;
     std::string status;
     switch (state.DragState) {
     case dsCreating:
-        map.ModifySelected(0, 0, p.x(), p.y(), mmDragNew, status);
+        FContext.Edits.DragDrawing(p, status);
         break;
     case dsHandle:
-        map.ModifySelected(state.LastMousePos.x(), state.LastMousePos.y(), p.x(), p.y(),
-                           mmDragHandle, status);
-        state.LastMousePos = p;
-        break;
     case dsMoving:
-        map.MoveSelected(state.LastMousePos.x(), state.LastMousePos.y(), p.x(), p.y(), status);
+        FContext.Edits.DragGrabbed(static_cast<THitResult>(state.DragState), state.LastMousePos, p,
+                                   status);
         state.LastMousePos = p;
         break;
     default:
-        FMain.SetStatusText(0, PositionText(p.x(), p.y()));
+        ShowStatus(0, PositionText(p.x(), p.y()));
         if (map.HasSelection()) {
-            FMain.pbxDisplay->setCursor(CursorShapeOf(map.CursorAt(p.x(), p.y())));
+            FWidgets.Display->setCursor(CursorShapeOf(map.CursorAt(p.x(), p.y())));
         }
         return;
     }
-    FMain.SetStatusText(1, FromText(status));
-    FMain.RenderView();
+    ShowStatus(1, FromText(status));
 }
 
 void TToolController::pbxDisplayMouseUp(Qt::MouseButton button, int x, int y) {
@@ -193,50 +231,46 @@ void TToolController::pbxDisplayMouseUp(Qt::MouseButton button, int x, int y) {
     ReleaseButton(button, x, y);
     if (!FLeftButtonHeld && FPendingTool != tlNone) {
         const int tool = std::exchange(FPendingTool, tlNone);
-        if (FMain.HasMap()) {
-            FMain.CheckTool(tool);
+        if (FContext.HasMap()) {
+            FWidgets.Menu->CheckTool(tool);
             ChooseTool(tool);
         }
     }
 }
 
 void TToolController::ReleaseButton(Qt::MouseButton button, int x, int y) {
-    TEditorState& state = FMain.State();
-    if (state.ActiveTool == tlNone || state.DragState == dsIdle || !FMain.HasMap()) {
+    TEditorState& state = FContext.State;
+    if (state.ActiveTool == tlNone || state.DragState == dsIdle || !FContext.HasMap()) {
         return;
     }
-    TImageMap& map = *FMain.Document().CurrentMap;
-    const QPoint p = FMain.ViewToImage(QPoint(x, y));
-    std::string status;
+    const QPoint p = FWidgets.View->ViewToImage(QPoint(x, y));
+    FPointer = p;
     const bool polygonTool = state.ActiveTool == tlPolygon;
     const bool finishing =
         (button == Qt::LeftButton && !polygonTool) || (button == Qt::RightButton && polygonTool);
     if (finishing) {
-        map.ModifySelected(0, 0, 0, 0, mmFinish, status);
-        FMain.SetStatusText(1, QString());
-        FMain.SetStatusText(0, PositionText(p.x(), p.y()));
-        FMain.ShowSelectedArea();
+        ShowStatus(1, QString());
+        ShowStatus(0, PositionText(p.x(), p.y()));
         state.DragState = dsIdle;
         state.ActiveTool = tlEdit;
-        FMain.CheckTool(tlEdit);
+        FWidgets.Menu->CheckTool(tlEdit);
+        FContext.Edits.FinishGesture();
     } else if (button == Qt::LeftButton && polygonTool && state.DragState == dsCreating) {
         FixPolygonVertex(p.x(), p.y());
     }
-    FMain.RenderView();
 }
 
 void TToolController::FixPolygonVertex(int x, int y) {
-    TImageMap& map = *FMain.Document().CurrentMap;
     std::string status;
     // The rubber band follows only movements; a click without one has left it one pixel off
     // the press point, so it is brought to the pointer before it is fixed.
-    map.ModifySelected(0, 0, x, y, mmDragNew, status);
+    FContext.Edits.DragDrawing(QPoint(x, y), status);
     if (FLastVertex == QPoint(x, y)) {
         return; // a click where the last vertex is: a polygon needs no second copy of it
     }
-    map.ModifySelected(0, 0, x, y, mmAddPoint, status);
+    FContext.Edits.FixPolygonVertex(QPoint(x, y), status);
     FLastVertex = QPoint(x, y);
-    FMain.SetStatusText(0, FromText(status));
+    ShowStatus(0, FromText(status));
 }
 
 } // namespace kvx

@@ -2,8 +2,8 @@
 
 #include "editor/DisplayView.h"
 #include "editor/FocusControl.h"
-#include "editor/FrmMain.h"
 #include "editor/ImageComposition.h"
+#include "editor/MainMenu.h"
 #include "editor/ViewMath.h"
 #include "images/ImageBitmap.h"
 
@@ -54,24 +54,26 @@ void InstallLargeStep(QScrollBar& bar) {
 
 } // namespace
 
-TViewController::TViewController(TfrmMain& main) : QObject(&main), FMain(main) {
-    InstallLargeStep(*FMain.scbHorizontal);
-    InstallLargeStep(*FMain.scbVertical);
-    connect(FMain.scbHorizontal, &QScrollBar::valueChanged, this,
+TViewController::TViewController(const TEditorContext& context, const TViewWidgets& widgets,
+                                 QObject* parent)
+    : QObject(parent), FContext(context), FWidgets(widgets) {
+    InstallLargeStep(*FWidgets.Horizontal);
+    InstallLargeStep(*FWidgets.Vertical);
+    connect(FWidgets.Horizontal, &QScrollBar::valueChanged, this,
             [this] { scbHorizontalChange(); });
-    connect(FMain.scbVertical, &QScrollBar::valueChanged, this, [this] { scbVerticalChange(); });
-    connect(FMain.pbxDisplay, &TDisplayView::Painting, this, [this] { pbxDisplayPaint(); });
-    FMain.pbxDisplay->installEventFilter(this);
-    for (QActionGroup* group : {FMain.grpZoomItems, FMain.grpZoomPopup}) {
+    connect(FWidgets.Vertical, &QScrollBar::valueChanged, this, [this] { scbVerticalChange(); });
+    connect(FWidgets.Display, &TDisplayView::Painting, this, [this] { pbxDisplayPaint(); });
+    FWidgets.Display->installEventFilter(this);
+    for (QActionGroup* group : {FWidgets.Menu->grpZoomItems, FWidgets.Menu->grpZoomPopup}) {
         for (QAction* item : group->actions()) {
             connect(item, &QAction::triggered, this, [this, item] { mniZoom100Click(item); });
         }
     }
-    connect(FMain.tbtZoom, &QToolButton::clicked, this, [this] { tbtZoomClick(); });
+    connect(FWidgets.Menu->tbtZoom, &QToolButton::clicked, this, [this] { tbtZoomClick(); });
 }
 
 bool TViewController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == FMain.pbxDisplay && event->type() == QEvent::Wheel) {
+    if (watched == FWidgets.Display && event->type() == QEvent::Wheel) {
         pbxDisplayMouseWheel(static_cast<const QWheelEvent&>(*event));
         return true;
     }
@@ -83,8 +85,8 @@ void TViewController::pbxDisplayMouseWheel(const QWheelEvent& wheel) {
     const QPoint angle = wheel.angleDelta();
     const bool sideways = angle.x() != 0 || (wheel.modifiers() & Qt::ShiftModifier);
     const int delta = angle.x() != 0 ? angle.x() : angle.y();
-    QScrollBar* bar = sideways ? FMain.scbHorizontal : FMain.scbVertical;
-    const QSize visible = FMain.State().VisibleImageSize;
+    QScrollBar* bar = sideways ? FWidgets.Horizontal : FWidgets.Vertical;
+    const QSize visible = FContext.State.VisibleImageSize;
     const std::int64_t step = std::max(1, (sideways ? visible.width() : visible.height()) / 8);
     if (!bar->isEnabled() || delta == 0) {
         return;
@@ -95,11 +97,11 @@ void TViewController::pbxDisplayMouseWheel(const QWheelEvent& wheel) {
 }
 
 void TViewController::AdjustView() {
-    TMapDocument& document = FMain.Document();
+    TMapDocument& document = FContext.Document;
     if (!document.CurrentMap || document.WorkBitmap.isNull()) {
         return;
     }
-    TEditorState& state = FMain.State();
+    TEditorState& state = FContext.State;
     FViewStale = true;
     const int width = document.WorkBitmap.width();
     const int height = document.WorkBitmap.height();
@@ -109,7 +111,7 @@ void TViewController::AdjustView() {
         VerticalViewAxis(height, state.ViewportSize.height(), state.ZoomFactor);
     // Both directions are sized before either bar moves, so a render started by a bar's
     // change handler already sees the final view.
-    FMain.pbxDisplay->resize(horizontal.ViewLength, vertical.ViewLength);
+    FWidgets.Display->resize(horizontal.ViewLength, vertical.ViewLength);
     state.VisibleImageSize = QSize(horizontal.Visible, vertical.Visible);
 
     const struct {
@@ -127,14 +129,14 @@ void TViewController::AdjustView() {
         ConfigureScrollingBar(*bar, direction.ImageLength, direction.Axis.Visible);
         ScrollBarChanged(direction.Horizontal);
     }
-    FMain.pbxDisplay->update();
+    FWidgets.Display->update();
 }
 
 void TViewController::ResetView() {
-    FMain.pbxDisplay->resize(0, 0);
-    FMain.pbxDisplay->BackBuffer() = QImage();
+    FWidgets.Display->resize(0, 0);
+    FWidgets.Display->BackBuffer() = QImage();
     // Every new map starts at the image's top-left corner.
-    for (QScrollBar* bar : {FMain.scbHorizontal, FMain.scbVertical}) {
+    for (QScrollBar* bar : {FWidgets.Horizontal, FWidgets.Vertical}) {
         const QSignalBlocker blocker(bar);
         bar->setValue(0);
         bar->setEnabled(false);
@@ -142,16 +144,16 @@ void TViewController::ResetView() {
 }
 
 void TViewController::RenderView() {
-    if (!FMain.Document().CurrentMap || !FMain.Document().HasImage()) {
+    if (!FContext.Document.CurrentMap || !FContext.Document.HasImage()) {
         return;
     }
     ComposeView();
-    FMain.pbxDisplay->update();
+    FWidgets.Display->update();
 }
 
 void TViewController::ComposeView() {
-    TMapDocument& document = FMain.Document();
-    const TEditorState& state = FMain.State();
+    TMapDocument& document = FContext.Document;
+    const TEditorState& state = FContext.State;
     QImage& work = document.WorkBitmap;
     const QImage& source = document.SourceBitmap;
     if (work.size() != source.size() || work.format() != QImage::Format_RGB32) {
@@ -162,8 +164,8 @@ void TViewController::ComposeView() {
     }
     ComposeImage(source, work, *document.CurrentMap);
 
-    QImage& view = FMain.pbxDisplay->BackBuffer();
-    const QSize viewSize = FMain.pbxDisplay->size();
+    QImage& view = FWidgets.Display->BackBuffer();
+    const QSize viewSize = FWidgets.Display->size();
     if (view.size() != viewSize) {
         view = QImage(viewSize, QImage::Format_RGB32);
     }
@@ -183,28 +185,28 @@ void TViewController::ComposeView() {
 }
 
 QPoint TViewController::ViewToImage(QPoint viewPoint) const {
-    const TEditorState& state = FMain.State();
+    const TEditorState& state = FContext.State;
     return ViewToImagePoint(viewPoint, state.ZoomFactor, state.ViewOrigin);
 }
 
 void TViewController::pbxDisplayPaint() {
     // The view repaints itself from its back buffer; only a buffer that no longer fits the
     // view is composed again here.
-    if (!FMain.Document().CurrentMap || !FMain.Document().HasImage()) {
+    if (!FContext.Document.CurrentMap || !FContext.Document.HasImage()) {
         return;
     }
-    if (FViewStale || FMain.pbxDisplay->BackBuffer().size() != FMain.pbxDisplay->size()) {
+    if (FViewStale || FWidgets.Display->BackBuffer().size() != FWidgets.Display->size()) {
         ComposeView();
     }
 }
 
 QScrollBar* TViewController::ScrollBar(bool horizontal) const {
-    return horizontal ? FMain.scbHorizontal : FMain.scbVertical;
+    return horizontal ? FWidgets.Horizontal : FWidgets.Vertical;
 }
 
 void TViewController::ScrollBarChanged(bool horizontal) {
     QScrollBar* bar = ScrollBar(horizontal);
-    const QSize image = FMain.Document().WorkBitmap.size();
+    const QSize image = FContext.Document.WorkBitmap.size();
     const int imageLength = horizontal ? image.width() : image.height();
     // A bar whose direction now fits may still hold the page of an earlier image.
     const int position =
@@ -213,10 +215,10 @@ void TViewController::ScrollBarChanged(bool horizontal) {
         const QSignalBlocker blocker(bar);
         bar->setValue(position);
     }
-    QPoint& origin = FMain.State().ViewOrigin;
+    QPoint& origin = FContext.State.ViewOrigin;
     (horizontal ? origin.rx() : origin.ry()) = bar->value();
     RenderView();
-    FMain.FocusControl->setFocus(Qt::OtherFocusReason);
+    FWidgets.FocusSink->setFocus(Qt::OtherFocusReason);
 }
 
 void TViewController::scbHorizontalChange() {
@@ -228,9 +230,9 @@ void TViewController::scbVerticalChange() {
 }
 
 void TViewController::ApplyZoom(int percent) {
-    FMain.CheckZoom(percent);
-    FMain.SetStatusText(2, QStringLiteral("Zoom: %1%").arg(percent));
-    FMain.State().ZoomFactor = static_cast<float>(percent) / 100.0f;
+    FWidgets.Menu->CheckZoom(percent);
+    SetStatusText(FWidgets.Status, 2, QStringLiteral("Zoom: %1%").arg(percent));
+    FContext.State.ZoomFactor = static_cast<float>(percent) / 100.0f;
     AdjustView();
 }
 

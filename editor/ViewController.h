@@ -2,6 +2,8 @@
 // The image view's behaviour: sizing the view and its scroll bars for the zoom (AdjustView),
 // composing what it shows (RenderView), scrolling and the zoom commands.
 
+#include "editor/EditorContext.h"
+
 #include <QObject>
 #include <QPoint>
 
@@ -11,12 +13,25 @@ class QWheelEvent;
 
 namespace kvx {
 
-class TfrmMain;
+class TDisplayView;
+struct TMainMenuActions;
+
+// The widgets the view controller drives.
+struct TViewWidgets {
+    TDisplayView* Display = nullptr;
+    QScrollBar* Horizontal = nullptr;
+    QScrollBar* Vertical = nullptr;
+    // Takes the focus after scrolling, so that a pending edit is committed.
+    QWidget* FocusSink = nullptr;
+    // The zoom items and the zoom button.
+    const TMainMenuActions* Menu = nullptr;
+    TStatusPanels Status{};
+};
 
 class TViewController : public QObject {
     Q_OBJECT
 public:
-    explicit TViewController(TfrmMain& main);
+    TViewController(const TEditorContext& context, const TViewWidgets& widgets, QObject* parent);
 
     void AdjustView();
     // The no-map view: size 0 x 0, no picture, both bars disabled at their start.
@@ -46,7 +61,8 @@ private:
     void ApplyZoom(int percent);
     void ComposeView();
 
-    TfrmMain& FMain;
+    TEditorContext FContext;
+    TViewWidgets FWidgets;
     // The back buffer no longer matches the view (its size or the zoom changed).
     bool FViewStale = true;
 };

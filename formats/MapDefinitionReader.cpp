@@ -1,7 +1,7 @@
 #include "formats/MapDefinitionReader.h"
 
+#include "model/AreaFromCoordinates.h"
 #include "model/BorderRule.h"
-#include "model/Int32Arithmetic.h"
 
 #include "formats/HtmlTextRoutines.h"
 #include "formats/ImageQuestion.h"
@@ -117,34 +117,12 @@ std::optional<std::string> LocateImage(const std::string& source, const std::str
 
 // Creates the area the shape and coordinates describe; false when the area is to be skipped.
 bool CreateArea(TImageMap& map, const std::string& shape, const TIntegerArray& c) {
-    std::string status;
-    if (shape == "rect") {
-        if (c.size() < 4) {
-            return false;
-        }
-        map.AddArea(akRectangle, c[0], c[1], status);
-        map.ModifySelected(0, 0, c[2], c[3], mmDragNew, status);
-    } else if (shape == "circle") {
-        if (c.size() < 3) {
-            return false;
-        }
-        map.AddArea(akCircle, c[0], c[1], status);
-        map.ModifySelected(0, 0, Wrap32(std::int64_t{c[0]} + c[2]),
-                           Wrap32(std::int64_t{c[1]} + c[2]), mmDragNew, status);
-    } else if (shape == "poly" || shape == "polygon") {
-        if (c.size() < 4) {
-            return false;
-        }
-        map.AddArea(akPolygon, c[0], c[1], status);
-        for (std::size_t i = 2; i + 1 < c.size(); i += 2) {
-            map.ModifySelected(0, 0, c[i], c[i + 1], mmDragNew, status);
-            map.ModifySelected(0, 0, c[i], c[i + 1], mmAddPoint, status);
-        }
-    } else {
-        return false;
-    }
-    map.ModifySelected(0, 0, 0, 0, mmFinish, status);
-    return true;
+    const std::uint8_t kind = shape == "rect"                         ? akRectangle
+                              : shape == "circle"                     ? akCircle
+                              : shape == "poly" || shape == "polygon" ? akPolygon
+                                                                      : akNone;
+    // A polygon tag needs two vertices; one is only what a click in the editor may leave.
+    return (kind != akPolygon || c.size() >= 4) && AddAreaFromCoordinates(map, kind, c);
 }
 
 // Pass 3: one area per usable area tag of the chosen map text, in document order.

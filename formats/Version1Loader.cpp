@@ -1,5 +1,6 @@
 #include "formats/Version1Loader.h"
 
+#include "model/AreaFromCoordinates.h"
 #include "model/Int32Arithmetic.h"
 
 #include "formats/ImageQuestion.h"
@@ -70,15 +71,19 @@ private:
         const std::int64_t left = StrToInt(FSlots[2]);
         const std::int64_t width = StrToInt(FSlots[3]);
         ClearSlots();
-        std::string status;
         if (FKind == '2') {
-            FMap.AddArea(akRectangle, Wrap32(left), Wrap32(top), status);
+            AddAreaFromCoordinates(
+                FMap, akRectangle,
+                {Wrap32(left), Wrap32(top), Wrap32(left + width), Wrap32(top + height)});
         } else {
+            // The circle's radius comes from its box as a drag to the box's corner gives it.
+            std::string status;
             FMap.AddArea(akCircle, Wrap32(left + (width + 1) / 2), Wrap32(top + (height + 1) / 2),
                          status);
+            FMap.ModifySelected(0, 0, Wrap32(left + width), Wrap32(top + height), mmDragNew,
+                                status);
+            FMap.ModifySelected(0, 0, 0, 0, mmFinish, status);
         }
-        FMap.ModifySelected(0, 0, Wrap32(left + width), Wrap32(top + height), mmDragNew, status);
-        FMap.ModifySelected(0, 0, 0, 0, mmFinish, status);
         FCreated = true;
     }
 

@@ -167,6 +167,27 @@ void TImageMap::GetHtml(int width, int height, bool editorAttributes, bool previ
     html = std::move(result);
 }
 
+std::ptrdiff_t TImageMap::IndexOf(std::int32_t id) const {
+    const auto found = std::find_if(FEntries.begin(), FEntries.end(),
+                                    [id](const TLinkAreaEntry& entry) { return entry.Id == id; });
+    return found == FEntries.end() ? -1 : found - FEntries.begin();
+}
+
+TLinkAreaEntry TImageMap::TakeArea(std::size_t index) {
+    TLinkAreaEntry entry = std::move(FEntries.at(index));
+    FEntries.erase(FEntries.begin() + static_cast<std::ptrdiff_t>(index));
+    FSelected = -1;
+    return entry;
+}
+
+void TImageMap::InsertArea(std::size_t index, TLinkAreaEntry entry) {
+    index = std::min(index, FEntries.size());
+    // An id handed out once is never handed out again, also after the area came back.
+    FLastId = std::max(FLastId, entry.Id);
+    FEntries.insert(FEntries.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry));
+    FSelected = static_cast<std::ptrdiff_t>(index);
+}
+
 std::int32_t TImageMap::SelectedId() const {
     return HasSelection() ? FEntries[static_cast<std::size_t>(FSelected)].Id : 0;
 }

@@ -59,6 +59,14 @@ public:
     // Read access for tools and tests: the areas in list order and the last id handed out.
     const std::vector<TLinkAreaEntry>& Entries() const { return FEntries; }
     std::int32_t LastId() const { return FLastId; }
+    // Index in Entries() of the area with id; -1 when there is none.
+    std::ptrdiff_t IndexOf(std::int32_t id) const;
+    // The entry at index, taken out of the list with its id (the editor's undo keeps it);
+    // nothing is selected afterwards. index must be valid.
+    TLinkAreaEntry TakeArea(std::size_t index);
+    // Puts an entry taken out before back at index (at most the list's size) with its own
+    // id and selects it.
+    void InsertArea(std::size_t index, TLinkAreaEntry entry);
     // Id of the selected area, 0 when nothing is selected.
     std::int32_t SelectedId() const;
     // The selected area, nullptr when nothing is selected.

@@ -40,6 +40,8 @@ struct TLinkAreaProperties {
     bool Contrast = false;
     // Coordinates grid flattened row by row: label, value, label, value, ...
     std::vector<std::string> Coords;
+
+    friend bool operator==(const TLinkAreaProperties&, const TLinkAreaProperties&) = default;
 };
 
 class TLinkArea {

@@ -30,8 +30,9 @@ TEST_F(CommandsClose, WithoutChangesClosesAtOnceAndEndsTheHelp) {
     }
 }
 
-TEST_F(CommandsClose, ANewMapAsksAndCancelKeepsTheWindowOpen) {
+TEST_F(CommandsClose, AChangedMapAsksAndCancelKeepsTheWindowOpen) {
     CreateMap();
+    DrawRectangle(5, 5, 20, 20);
     TRecordingHelp help;
     TScriptedDialogs dialogs;
     dialogs.AnswerMessage(TMsgResult::Cancel);
@@ -47,6 +48,7 @@ TEST_F(CommandsClose, ANewMapAsksAndCancelKeepsTheWindowOpen) {
 
 TEST_F(CommandsClose, YesWithACancelledSaveKeepsTheWindowOpen) {
     CreateMap();
+    DrawRectangle(5, 5, 20, 20);
     TScriptedDialogs dialogs;
     dialogs.AnswerMessage(TMsgResult::Yes).AnswerSaveFile(std::nullopt);
     Main().show();

@@ -4,6 +4,7 @@
 
 #include "app/MapCommands.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -52,12 +53,43 @@ TEST_F(CommandsMapProperties, TheDialogShowsTheMapAndOnlyTheNameChanges) {
     EXPECT_EQ(ImageSize(), QSize(60, 40));
 }
 
-TEST_F(CommandsMapProperties, OkWithoutAChangeStillCountsAsAChange) {
+TEST_F(CommandsMapProperties, OkWithoutAChangeLeavesNoStepAndNoChange) {
     TScriptedDialogs dialogs;
     AnswerMapProps(dialogs, "karte", OriginalImage);
     Main().tbtMapProperties->trigger();
-    EXPECT_TRUE(Main().Modified());
+    EXPECT_FALSE(Main().Modified());
+    EXPECT_FALSE(Main().mniUndo->isEnabled());
     EXPECT_EQ(Map().ImageFile, OriginalImage.toStdString());
+}
+
+TEST_F(CommandsMapProperties, UndoBringsTheEarlierImageBackOrKeepsTheImageThatIsThere) {
+    const QString second = WriteImage(QStringLiteral("zweites.png"), QSize(30, 20));
+    for (const bool earlierImageGone : {false, true}) {
+        SetUp();
+        TScriptedDialogs dialogs;
+        AnswerMapProps(dialogs, "grundriss", second, "Haus", "2");
+        Main().tbtMapProperties->trigger();
+        ASSERT_EQ(ImageSize(), QSize(30, 20));
+        if (earlierImageGone) {
+            ASSERT_TRUE(QFile::remove(OriginalImage));
+            dialogs.AnswerMessage(TMsgResult::Ok);
+        }
+        Main().tbtUndo->trigger();
+        EXPECT_EQ(Map().Name, "karte") << earlierImageGone;
+        EXPECT_EQ(Map().AltText, "");
+        EXPECT_EQ(MapNodeText(), "karte");
+        EXPECT_EQ(Map().ImageFile, (earlierImageGone ? second : OriginalImage).toStdString());
+        EXPECT_EQ(ImageSize(), earlierImageGone ? QSize(30, 20) : QSize(60, 40));
+        EXPECT_EQ(dialogs.MessageTexts(),
+                  earlierImageGone ? std::vector<QString>{QString::fromUtf8(ChangedImageNotLoaded)}
+                                   : std::vector<QString>{});
+        Main().tbtRedo->trigger();
+        EXPECT_EQ(Map().Name, "grundriss");
+        EXPECT_EQ(Map().ImageFile, second.toStdString());
+        EXPECT_EQ(ImageSize(), QSize(30, 20));
+        TearDown();
+    }
+    SetUp();
 }
 
 TEST_F(CommandsMapProperties, CancelChangesNothing) {

@@ -42,7 +42,7 @@ TEST_F(CommandsNew, MakesTheMapFromTheDialogsFields) {
     EXPECT_EQ(Map().Border, "2");
     EXPECT_TRUE(Map().ProjectFile.empty());
     EXPECT_EQ(Main().Document().SourceBitmap.size(), QSize(80, 50));
-    EXPECT_TRUE(Main().Modified()) << "a new map has never been saved";
+    EXPECT_FALSE(Main().Modified()) << "a new map starts with an empty, clean history";
     EXPECT_EQ(Main().windowTitle(), "Korvane 2 [karte]");
     EXPECT_EQ(MapNodeText(), "karte");
     EXPECT_TRUE(Main().mniSave->isEnabled());

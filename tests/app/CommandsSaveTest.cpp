@@ -83,6 +83,7 @@ TEST_F(CommandsSave, SaveAsWritesTheImagePathAndStartsInTheProjectsFolder) {
 
 TEST_F(CommandsSave, AFailedWriteReportsItAndKeepsTheChanges) {
     CreateMap();
+    DrawRectangle(5, 5, 20, 20);
     const QString unreachable = PathOf(QStringLiteral("fehlt/karte.kvx"));
     TScriptedDialogs dialogs;
     dialogs.AnswerSaveFile(unreachable).AnswerMessage(TMsgResult::Ok);
@@ -118,6 +119,7 @@ TEST_F(CommandsSave, AFailedSaveAsLeavesTheProjectsFileNameAsItWas) {
     // (the close question's "Ja") writes there, not to the path that failed.
     for (const bool named : {false, true}) {
         CreateMap();
+        DrawRectangle(5, 5, 20, 20);
         TScriptedDialogs dialogs;
         if (named) {
             dialogs.AnswerSaveFile(saved);
@@ -140,6 +142,7 @@ TEST_F(CommandsSave, AFailedSaveAsLeavesTheProjectsFileNameAsItWas) {
 
 TEST_F(CommandsSave, CancellingTheDialogWritesNothing) {
     CreateMap();
+    DrawRectangle(5, 5, 20, 20);
     TScriptedDialogs dialogs;
     dialogs.AnswerSaveFile(std::nullopt).AnswerSaveFile(std::nullopt);
     Main().mniSave->trigger();

@@ -1,7 +1,9 @@
 #include "CommandsTestSupport.h"
 
+#include "editor/MapEdits.h"
 #include "editor/OverviewTree.h"
 #include "editor/PropertyPanel.h"
+#include "model/AreaFromCoordinates.h"
 
 #include <QFile>
 #include <QImage>
@@ -87,16 +89,26 @@ void TCommandsTest::CreateMap(QSize size, const QString& name) {
 }
 
 void TCommandsTest::AddRectangle(int x1, int y1, int x2, int y2, const std::string& href) {
-    std::string status;
-    Map().AddArea(akRectangle, x1, y1, status);
-    Map().ModifySelected(0, 0, x2, y2, mmDragNew, status);
-    Map().ModifySelected(0, 0, 0, 0, mmFinish, status);
+    AddAreaFromCoordinates(Map(), akRectangle, {x1, y1, x2, y2});
     TLinkAreaProperties props;
     Map().GetSelectedProperties(props);
     props.Href = href;
     Map().SetSelectedProperties(props);
     Main().AddAreaTreeNode();
     Map().ClearSelection();
+}
+
+void TCommandsTest::DrawRectangle(int x1, int y1, int x2, int y2, const std::string& href) {
+    TMapEdits& edits = Main().Edits();
+    std::string status;
+    edits.BeginDrawing(akRectangle, {x1, y1}, status);
+    edits.DragDrawing({x2, y2}, status);
+    edits.FinishGesture();
+    TLinkAreaProperties props;
+    Map().GetSelectedProperties(props);
+    props.Href = href;
+    edits.StoreArea(props);
+    edits.Select(0);
 }
 
 void TCommandsTest::SelectArea(std::int32_t id) {

@@ -50,11 +50,14 @@ protected:
     static void AnswerMapProps(TScriptedDialogs& dialogs, const QString& name,
                                const QString& imageFile, const QString& altText = {},
                                const QString& border = QStringLiteral("0"));
-    // Runs New with a map "karte" on an image of size, answering every question; afterwards
-    // the map counts as modified, as every new map does.
+    // Runs New with a map "karte" on an image of size, answering every question; the new map
+    // starts unmodified, with an empty history.
     void CreateMap(QSize size = QSize(60, 40), const QString& name = QStringLiteral("karte"));
     // A finished rectangle as a loader adds it: tree node, no selection afterwards.
     void AddRectangle(int x1, int y1, int x2, int y2, const std::string& href);
+    // A rectangle drawn and given its link through the edit layer, as the user makes it: two
+    // steps, the map modified, no selection afterwards.
+    void DrawRectangle(int x1, int y1, int x2, int y2, const std::string& href = "a.htm");
     // Selects the area and fills the property panel with it, as a click on its node does.
     void SelectArea(std::int32_t id);
     TLinkAreaProperties PropertiesOf(std::int32_t id);

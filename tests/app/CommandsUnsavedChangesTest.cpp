@@ -32,7 +32,7 @@ protected:
     // A modified map with one area whose link is being edited in the panel, not yet stored.
     void PrepareModifiedMapWithPendingEdit() {
         CreateMap();
-        AddRectangle(5, 5, 20, 20, "alt.htm");
+        DrawRectangle(5, 5, 20, 20, "alt.htm");
         SelectArea(1);
         TypeLinkInPanel(QStringLiteral("neu.htm"));
         ASSERT_TRUE(Main().Modified());

@@ -1,6 +1,7 @@
 #include "EditorTestSupport.h"
 
 #include "editor/DisplayView.h"
+#include "model/AreaFromCoordinates.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -49,30 +50,17 @@ void TEditorTest::ShowAndActivate() {
 }
 
 void TEditorTest::AddRectangle(int x1, int y1, int x2, int y2) {
-    std::string status;
-    Map().AddArea(akRectangle, x1, y1, status);
-    Map().ModifySelected(0, 0, x2, y2, mmDragNew, status);
-    Map().ModifySelected(0, 0, 0, 0, mmFinish, status);
+    AddAreaFromCoordinates(Map(), akRectangle, {x1, y1, x2, y2});
     FMain->AddAreaTreeNode();
 }
 
 void TEditorTest::AddCircle(int cx, int cy, int radius) {
-    std::string status;
-    Map().AddArea(akCircle, cx, cy, status);
-    Map().ModifySelected(0, 0, cx + radius, cy, mmDragNew, status);
-    Map().ModifySelected(0, 0, 0, 0, mmFinish, status);
+    AddAreaFromCoordinates(Map(), akCircle, {cx, cy, radius});
     FMain->AddAreaTreeNode();
 }
 
 void TEditorTest::AddPolygon(const std::vector<int>& points) {
-    std::string status;
-    Map().AddArea(akPolygon, points.at(0), points.at(1), status);
-    // As the polygon tool does: the rubber band goes to each point, which is then fixed.
-    for (std::size_t i = 2; i + 1 < points.size(); i += 2) {
-        Map().ModifySelected(0, 0, points[i], points[i + 1], mmDragNew, status);
-        Map().ModifySelected(0, 0, points[i], points[i + 1], mmAddPoint, status);
-    }
-    Map().ModifySelected(0, 0, 0, 0, mmFinish, status);
+    AddAreaFromCoordinates(Map(), akPolygon, points);
     FMain->AddAreaTreeNode();
 }
 

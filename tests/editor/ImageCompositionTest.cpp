@@ -1,11 +1,13 @@
 // The composed picture of a large image is drawn in two bands on two threads; it must be
 // exactly what one canvas on the whole image draws.
 #include "editor/ImageComposition.h"
+#include "model/AreaFromCoordinates.h"
 #include "platform/QtCanvas.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -19,17 +21,17 @@ void AddScatteredAreas(TImageMap& map, int width, int height) {
     std::uniform_int_distribution<int> x(-100, width + 100);
     std::uniform_int_distribution<int> y(height / 2 - 300, height / 2 + 300);
     std::uniform_int_distribution<int> size(1, 400);
-    std::string status;
     const auto add = [&](std::uint8_t kind, int left, int top, int right, int bottom,
                          bool contrast) {
-        map.AddArea(kind, left, top, status);
-        map.ModifySelected(0, 0, right, bottom, mmDragNew, status);
-        if (kind == akPolygon) {
-            map.ModifySelected(0, 0, right, bottom, mmAddPoint, status);
-            map.ModifySelected(0, 0, left, bottom + 50, mmDragNew, status);
-            map.ModifySelected(0, 0, left, bottom + 50, mmAddPoint, status);
-        }
-        map.ModifySelected(0, 0, 0, 0, mmFinish, status);
+        // A circle's radius as a drag from the centre to (right, bottom) gives it.
+        const int radius =
+            std::abs(right - left) >= std::abs(bottom - top) ? right - left : bottom - top;
+        AddAreaFromCoordinates(
+            map, kind,
+            kind == akRectangle ? std::vector<std::int32_t>{left, top, right, bottom}
+            : kind == akCircle
+                ? std::vector<std::int32_t>{left, top, radius}
+                : std::vector<std::int32_t>{left, top, right, bottom, left, bottom + 50});
         TLinkAreaProperties props;
         map.GetSelectedProperties(props);
         props.Contrast = contrast;

@@ -122,17 +122,18 @@ TEST_F(PropertyPanel, ContrastShowsTheButtonFaceColourInTheSwatch) {
     EXPECT_EQ(Panel().lblShowColor->palette().color(QPalette::Window), ColorFromCode(clBtnFace));
 }
 
-TEST_F(PropertyPanel, EditBoxMarksTheMapAtOnceButStoresOnlyWhenLeft) {
+TEST_F(PropertyPanel, EditBoxStoresAndMarksTheMapOnlyWhenLeft) {
     AddRectangle(10, 20, 110, 80);
     Main().ShowSelectedArea();
     ShowAndActivate();
     Panel().inpLink->setFocus();
     QApplication::processEvents();
     TypeText(Panel().inpLink, "a.htm");
-    EXPECT_TRUE(Main().Modified());
+    EXPECT_FALSE(Main().Modified());
     EXPECT_EQ(SelectedProperties().Href, "");
     Panel().inpAlt->setFocus();
     QApplication::processEvents();
+    EXPECT_TRUE(Main().Modified());
     EXPECT_EQ(SelectedProperties().Href, "a.htm");
     EXPECT_EQ(Main().trvOverview->HighlightedNode()->text(0), "a.htm");
 }
@@ -274,22 +275,24 @@ TEST_F(PropertyPanel, GridLetsOnlyDigitsBackspaceAndEnterThroughAndStoresOnEnter
     editor->selectAll();
     TypeText(editor, "4x-2");
     EXPECT_EQ(Grid().ValueText(0), "42");
-    EXPECT_TRUE(Main().Modified());
     TypeKey(editor, Qt::Key_Backspace, "\b");
     EXPECT_EQ(Grid().ValueText(0), "4");
     EXPECT_EQ(SelectedProperties().Coords[1], "10");
+    EXPECT_FALSE(Main().Modified());
     TypeKey(editor, Qt::Key_Return, "\r");
     EXPECT_EQ(SelectedProperties().Coords[1], "4");
+    EXPECT_TRUE(Main().Modified());
 }
 
-TEST_F(PropertyPanel, ALetterInTheGridChangesNoCellButMarksTheMap) {
+TEST_F(PropertyPanel, ALetterInTheGridChangesNoCellAndLeavesTheMapUnchanged) {
     AddRectangle(10, 20, 110, 80);
     Main().ShowSelectedArea();
     QLineEdit* editor = EditCell(1);
     ASSERT_NE(editor, nullptr);
     TypeText(editor, "q");
     EXPECT_EQ(Grid().ValueText(1), "20");
-    EXPECT_TRUE(Main().Modified());
+    TypeKey(editor, Qt::Key_Return, "\r");
+    EXPECT_FALSE(Main().Modified());
 }
 
 TEST_F(PropertyPanel, MovingToAnotherCellStores) {

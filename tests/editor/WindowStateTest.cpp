@@ -206,6 +206,9 @@ TEST_F(TEditorTest, ToolBarHoldsItsButtonsInOrderWithTheirHints) {
         "Image Map öffnen...",
         "Image Map speichern...",
         "|",
+        "Rückgängig",
+        "Wiederherstellen",
+        "|",
         "Vorschau der Image Map im Browser...",
         "Image Map Definition in neue HTML-Datei einfügen...",
         "Image Map Definition in bestehende HTML-Datei einfügen...",
@@ -328,7 +331,7 @@ TEST_F(TEditorTest, MainMenusStandInOrder) {
     for (QAction* menu : Main().menuBar()->actions()) {
         titles << menu->text();
     }
-    EXPECT_EQ(titles, QStringList({"&Datei", "&Image Map", "&Ansicht", "&Hilfe"}));
+    EXPECT_EQ(titles, QStringList({"&Datei", "&Bearbeiten", "&Image Map", "&Ansicht", "&Hilfe"}));
 }
 
 TEST_F(TEditorTest, F1OpensTheMainWindowsHelpTopic) {

@@ -4,6 +4,7 @@
 #include "ReaderFixtures.h"
 #include "RecordingReaderHost.h"
 #include "formats/ReaderMessages.h"
+#include "model/AreaFromCoordinates.h"
 #include "platform/FileError.h"
 
 #include <csignal>
@@ -56,17 +57,11 @@ void FillMap(TImageMap& map, const std::string& imageFile) {
         map.SetSelectedProperties(props);
         map.ClearSelection();
     };
-    map.AddArea(akRectangle, 10, 20, status);
-    map.ModifySelected(0, 0, 110, 80, mmDragNew, status);
+    AddAreaFromCoordinates(map, akRectangle, {10, 20, 110, 80}, false);
     finish("wohnzimmer.htm?a=1&b=2", 255, false);
-    map.AddArea(akCircle, 200, 150, status);
-    map.ModifySelected(0, 0, 240, 150, mmDragNew, status);
+    AddAreaFromCoordinates(map, akCircle, {200, 150, 40}, false);
     finish("", 0x00FF00, true);
-    map.AddArea(akPolygon, 300, 50, status);
-    for (const auto& [x, y] : {std::pair{350, 120}, std::pair{260, 120}}) {
-        map.ModifySelected(0, 0, x, y, mmDragNew, status);
-        map.ModifySelected(0, 0, x, y, mmAddPoint, status);
-    }
+    AddAreaFromCoordinates(map, akPolygon, {300, 50, 350, 120, 260, 120}, false);
     finish("dach.htm", 0x123456, false);
 }
 

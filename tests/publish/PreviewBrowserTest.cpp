@@ -1,5 +1,6 @@
 // The preview page in the embedded browser itself: the page must find its image copy, show its
 // umlauts and turn a click on an area into an alert.
+#include "model/AreaFromCoordinates.h"
 #include "publish/FrmPreview.h"
 #include "publish/PreviewCommand.h"
 #include "support/ScriptedDialogService.h"
@@ -85,10 +86,7 @@ TEST(PreviewBrowser, ShowsTheMapWithItsImageAndAlertsInsteadOfFollowingLinks) {
          "z"},
     };
     for (const auto& [href, target, alt] : trickyTexts) {
-        std::string status;
-        map->AddArea(akRectangle, 1, 1, status);
-        map->ModifySelected(0, 0, 5, 5, mmDragNew, status);
-        map->ModifySelected(0, 0, 0, 0, mmFinish, status);
+        AddAreaFromCoordinates(*map, akRectangle, {1, 1, 5, 5});
         TLinkAreaProperties props;
         map->GetSelectedProperties(props);
         props.Href = href;

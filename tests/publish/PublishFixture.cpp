@@ -1,6 +1,7 @@
 #include "PublishFixture.h"
 
 #include "formats/ImageReference.h"
+#include "model/AreaFromCoordinates.h"
 
 #include <QFile>
 #include <QImage>
@@ -10,12 +11,9 @@ namespace kvx::test {
 
 namespace {
 
-void AddArea(TImageMap& map, std::uint8_t kind, int x1, int y1, int x2, int y2,
+void AddArea(TImageMap& map, std::uint8_t kind, const std::vector<std::int32_t>& coords,
              const std::string& href, const std::string& alt) {
-    std::string status;
-    map.AddArea(kind, x1, y1, status);
-    map.ModifySelected(x1, y1, x2, y2, mmDragNew, status);
-    map.ModifySelected(x2, y2, x2, y2, mmFinish, status);
+    AddAreaFromCoordinates(map, kind, coords);
     TLinkAreaProperties props;
     map.GetSelectedProperties(props);
     props.Href = href;
@@ -36,8 +34,8 @@ std::unique_ptr<TImageMap> MakeSampleMap(const std::string& imageFile) {
     map->Name = "karte";
     map->ImageFile = imageFile;
     map->AltText = "Unser Haus";
-    AddArea(*map, akRectangle, 2, 3, 20, 15, "wohnzimmer.htm", "Wohnzimmer");
-    AddArea(*map, akCircle, 30, 20, 35, 20, "küche.htm", "Küche & Herd");
+    AddArea(*map, akRectangle, {2, 3, 20, 15}, "wohnzimmer.htm", "Wohnzimmer");
+    AddArea(*map, akCircle, {30, 20, 5}, "küche.htm", "Küche & Herd");
     map->ClearSelection();
     return map;
 }
