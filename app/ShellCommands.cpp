@@ -1,6 +1,8 @@
 #include "app/ShellCommands.h"
 
+#include "app/FrmCheckResults.h"
 #include "app/FrmMapChoice.h"
+#include "app/MapCheckCommand.h"
 #include "editor/FrmMain.h"
 #include "formats/ProjectFile.h"
 
@@ -14,7 +16,8 @@ namespace kvx {
 TShellCommands::TShellCommands(TfrmMain& main, TfrmMapProps& mapProps, TfrmMapChoice& mapChoice,
                                TfrmInfo& info, TFrmPreview& preview, TfrmHtmlFile& htmlFile)
     : QObject(&main), FMain(main), FFiles(main), FMap(main, FFiles, mapProps, info),
-      FPublishing(main, preview, htmlFile) {
+      FPublishing(main, preview, htmlFile), FCheckResults(new TfrmCheckResults(&main)),
+      FChecks(new TMapCheckCommand(main, *FCheckResults)) {
     setObjectName(QStringLiteral("ShellCommands"));
 
     Connect({main.mniNew, main.tbtNew}, [this] { FMap.mniNewClick(); });
@@ -31,6 +34,7 @@ TShellCommands::TShellCommands(TfrmMain& main, TfrmMapProps& mapProps, TfrmMapCh
             [this] { FPublishing.mniInsertExistingClick(); });
     Connect({main.mniCopyToClipboard, main.tbtCopyToClipboard},
             [this] { FPublishing.mniCopyToClipboardClick(); });
+    Connect({main.mniCheckMap}, [this] { FChecks->mniCheckMapClick(); });
     Connect({main.mniHelp}, [this] { FMap.mniHelpClick(); });
     Connect({main.mniHomePage}, [this] { FMap.mniHomePageClick(); });
     Connect({main.mniInfo}, [this] { FMap.mniInfoClick(); });

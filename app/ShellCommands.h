@@ -19,6 +19,8 @@ class TFrmPreview;
 class TfrmHtmlFile;
 class TfrmInfo;
 class TfrmMain;
+class TfrmCheckResults;
+class TMapCheckCommand;
 class TfrmMapChoice;
 class TfrmMapProps;
 
@@ -31,6 +33,8 @@ public:
     TFileCommands& Files() { return FFiles; }
     TMapCommands& Map() { return FMap; }
     TPublishWiring& Publishing() { return FPublishing; }
+    TMapCheckCommand& Checks() { return *FChecks; }
+    TfrmCheckResults& CheckResults() { return *FCheckResults; }
 
 private:
     template <typename Handler>
@@ -40,6 +44,9 @@ private:
     TFileCommands FFiles;
     TMapCommands FMap;
     TPublishWiring FPublishing;
+    // Both children of the main window, which they live and die with.
+    TfrmCheckResults* FCheckResults;
+    TMapCheckCommand* FChecks;
 };
 
 // The file named on the command line: a ".kvx" file (any letter case) is opened like Open,

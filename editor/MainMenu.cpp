@@ -125,6 +125,9 @@ void TMainMenuActions::BuildMainMenu(QMainWindow& window, QWidget& controlBar) {
                 "mniInsertExisting", QKeySequence("Ctrl+E"));
     mniCopyToClipboard = AddItem(mnuImageMap, QStringLiteral("In die Zwischenablage &kopieren"),
                                  "mniCopyToClipboard", QKeySequence("Ctrl+K"));
+    mnuImageMap->addSeparator();
+    mniCheckMap =
+        AddItem(mnuImageMap, QStringLiteral("Karte prüfen"), "mniCheckMap", QKeySequence("F7"));
 
     mnuView = bar->addMenu(QStringLiteral("&Ansicht"));
     mnuZoom = mnuView->addMenu(QStringLiteral("&Zoom"));

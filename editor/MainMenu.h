@@ -38,6 +38,7 @@ struct TMainMenuActions {
     QAction* mniInsertNew = nullptr;       // Ctrl+N
     QAction* mniInsertExisting = nullptr;  // Ctrl+E
     QAction* mniCopyToClipboard = nullptr; // Ctrl+K
+    QAction* mniCheckMap = nullptr;        // F7
     // "&Ansicht" / "&Zoom": six radio items with the tags 25 ... 400
     QMenu* mnuView = nullptr;
     QMenu* mnuZoom = nullptr;
