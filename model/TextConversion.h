@@ -3,7 +3,9 @@
 // text, JavaScript string literals, decimal 32-bit integers and ASCII lower-casing. Pure
 // functions on UTF-8 text.
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,6 +41,14 @@ char LowerAsciiChar(char c);
 bool IsAsciiLetter(char c);
 // The white space of HTML: tab, line feed, form feed, carriage return and space.
 bool IsHtmlSpace(char c);
+
+// One UTF-8 character at text[pos] as every reader accepts it (no overlong forms, surrogates
+// or code points beyond U+10FFFF): its code point and length; std::nullopt when invalid.
+struct TUtf8Char {
+    char32_t CodePoint = 0;
+    std::size_t Length = 0;
+};
+std::optional<TUtf8Char> Utf8CharAt(std::string_view text, std::size_t pos);
 
 // Appends the UTF-8 bytes of a code point below U+10000.
 void AppendUtf8(std::string& out, char32_t codePoint);

@@ -31,49 +31,14 @@ unsigned char Byte(char c) {
     return static_cast<unsigned char>(c);
 }
 
-// Decodes the UTF-8 sequence at text[pos]; advances pos. Rejects overlong forms, surrogates
-// and code points beyond U+10FFFF, so "valid" means valid for every reader.
+// Decodes the UTF-8 sequence at text[pos]; advances pos.
 std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
-    const unsigned char lead = Byte(text[pos]);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
-    // Lead byte ranges exclude the overlong two-byte forms (0xC0, 0xC1) and everything
-    // beyond U+10FFFF (0xF5 on).
-    struct TSequence {
-        std::size_t Length;
-        char32_t Bits;
-        char32_t Minimum;
-    };
-    TSequence sequence{};
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        sequence = {2, static_cast<char32_t>(lead & 0x1F), 0x80};
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        sequence = {3, static_cast<char32_t>(lead & 0x0F), 0x800};
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        sequence = {4, static_cast<char32_t>(lead & 0x07), 0x10000};
-    } else {
+    const std::optional<TUtf8Char> c = Utf8CharAt(text, pos);
+    if (!c) {
         return std::nullopt;
     }
-    const std::size_t length = sequence.Length;
-    char32_t codePoint = sequence.Bits;
-    if (text.size() - pos < length) {
-        return std::nullopt;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        const unsigned char next = Byte(text[pos + k]);
-        if ((next & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    if (codePoint < sequence.Minimum || codePoint > 0x10FFFF ||
-        (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    pos += length;
-    return codePoint;
+    pos += c->Length;
+    return c->CodePoint;
 }
 
 bool IsValidUtf8(std::string_view text) {
