@@ -60,6 +60,21 @@ TMapChange TAreaStateStep::Apply(bool forward) {
     return {TMapChangeKind::AreaChanged, FId};
 }
 
+TNudgeStep::TNudgeStep(TMapEdits& edits, std::int32_t id, TLinkAreaProperties before,
+                       TLinkAreaProperties after)
+    : TAreaStateStep(edits, QStringLiteral("Verweisfläche verschieben"), id, std::move(before),
+                     std::move(after), id) {}
+
+bool TNudgeStep::mergeWith(const QUndoCommand* other) {
+    const auto* next = dynamic_cast<const TNudgeStep*>(other);
+    if (next == nullptr || next->FId != FId) {
+        return false;
+    }
+    FAfter = next->FAfter;
+    setObsolete(FAfter == FBefore);
+    return true;
+}
+
 TAreaOrderStep::TAreaOrderStep(TMapEdits& edits, const QString& text, std::int32_t id,
                                std::size_t from, std::size_t to)
     : TMapStep(edits, text, id, id), FId(id), FFrom(from), FTo(to) {}

@@ -59,10 +59,19 @@ public:
 protected:
     TMapChange Apply(bool forward) override;
 
-private:
     std::int32_t FId;
     TLinkAreaProperties FBefore;
     TLinkAreaProperties FAfter;
+};
+
+// A move by the arrow keys: presses in a row on the same area merge into one step, which
+// goes away when they brought the area back where it was.
+class TNudgeStep : public TAreaStateStep {
+public:
+    TNudgeStep(TMapEdits& edits, std::int32_t id, TLinkAreaProperties before,
+               TLinkAreaProperties after);
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand* other) override;
 };
 
 // An area moved within the list.

@@ -10,6 +10,7 @@
 #include "editor/PropertyPanel.h"
 #include "editor/ToolController.h"
 #include "editor/ViewController.h"
+#include "editor/ViewKeys.h"
 #include "platform/widgets/DialogService.h"
 #include "platform/widgets/HelpSystem.h"
 
@@ -150,6 +151,7 @@ void TfrmMain::ConnectHandlers() {
     FTools = new TToolController(
         Context(), {pbxDisplay, FocusControl, this, StatusPanels, FView, FPanel}, this);
     FAreaActions = new TAreaActions(Context(), {pclProperties, FPanel, this}, this);
+    new TViewKeys(Context(), {pbxDisplay, FocusControl, FAreaActions, FPanel}, this);
     connect(trvOverview, &TOverviewTree::NodeChanging, this, &TfrmMain::trvOverviewChanging);
     connect(trvOverview, &TOverviewTree::NodeChanged, this, &TfrmMain::trvOverviewChange);
     connect(FEdits, &TMapEdits::Changed, this, &TfrmMain::MapChanged);

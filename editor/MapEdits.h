@@ -82,7 +82,11 @@ public:
     // action name the step is named by what changed.
     void StoreArea(const TLinkAreaProperties& props, const QString& action = {});
     bool DeleteSelected();
+    // The copy lands 10 pixels right and down, less where that would leave the image, and
+    // is selected.
     bool DuplicateSelected();
+    // Moves the selected area by dx, dy; presses in a row on one area make one step.
+    bool NudgeSelected(int dx, int dy);
     bool BringSelectedToFront();
     // The map properties; a changed image is loaded first and kept as it was when it does
     // not load (with the message). True when something changed.
