@@ -36,16 +36,19 @@ void TDisplayView::paintEvent(QPaintEvent* event) {
 }
 
 void TDisplayView::mousePressEvent(QMouseEvent* event) {
+    FModifiers = event->modifiers();
     const QPoint p = EventPoint(event);
     emit MouseDown(event->button(), p.x(), p.y());
 }
 
 void TDisplayView::mouseMoveEvent(QMouseEvent* event) {
+    FModifiers = event->modifiers();
     const QPoint p = EventPoint(event);
     emit MouseMove(p.x(), p.y());
 }
 
 void TDisplayView::mouseReleaseEvent(QMouseEvent* event) {
+    FModifiers = event->modifiers();
     const QPoint p = EventPoint(event);
     emit MouseUp(event->button(), p.x(), p.y());
 }

@@ -15,6 +15,8 @@ public:
     // What the view shows, one pixel per window pixel; RenderView composes into it.
     QImage& BackBuffer() { return FBackBuffer; }
     const QImage& BackBuffer() const { return FBackBuffer; }
+    // The keys held at the last mouse event (Shift squares a rectangle being drawn).
+    Qt::KeyboardModifiers Modifiers() const { return FModifiers; }
 
 signals:
     // The view is about to be painted: a handler may compose the back buffer first.
@@ -32,6 +34,7 @@ protected:
 
 private:
     QImage FBackBuffer;
+    Qt::KeyboardModifiers FModifiers;
 };
 
 } // namespace kvx

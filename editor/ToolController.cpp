@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <cstdlib>
 #include <utility>
 
 namespace kvx {
@@ -18,6 +19,14 @@ namespace {
 
 QString FromText(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The corner opposite anchor of the square that p's larger distance spans, on p's side.
+QPoint SquareCorner(QPoint anchor, QPoint p) {
+    const int dx = p.x() - anchor.x();
+    const int dy = p.y() - anchor.y();
+    const int side = std::max(std::abs(dx), std::abs(dy));
+    return anchor + QPoint(dx < 0 ? -side : side, dy < 0 ? -side : side);
 }
 
 } // namespace
@@ -206,6 +215,11 @@ void TToolController::pbxDisplayMouseMove(int x, int y) {
     std::string status;
     switch (state.DragState) {
     case dsCreating:
+        if (state.ActiveTool == tlRectangle &&
+            FWidgets.Display->Modifiers().testFlag(Qt::ShiftModifier)) {
+            FContext.Edits.DragDrawing(SquareCorner(FLastVertex, p), status);
+            break;
+        }
         FContext.Edits.DragDrawing(p, status);
         break;
     case dsHandle:

@@ -48,7 +48,8 @@ protected:
 
     // Mouse events on the view, in view pixels.
     void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton);
-    void MoveTo(int x, int y, Qt::MouseButtons held = Qt::LeftButton);
+    void MoveTo(int x, int y, Qt::MouseButtons held = Qt::LeftButton,
+                Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void Release(int x, int y, Qt::MouseButton button = Qt::LeftButton);
     void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton);
     void Drag(QPoint from, QPoint to);
