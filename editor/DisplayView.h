@@ -24,6 +24,10 @@ signals:
     void MouseDown(Qt::MouseButton button, int x, int y);
     void MouseMove(int x, int y);
     void MouseUp(Qt::MouseButton button, int x, int y);
+    // The second press of a double-click.
+    void DoubleClick(Qt::MouseButton button, int x, int y);
+    // The context menu is asked for at (x, y), to be shown at global.
+    void ContextMenu(int x, int y, QPoint global);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,6 +35,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QImage FBackBuffer;

@@ -5,6 +5,7 @@
 
 #include "editor/MapEdits.h"
 #include "model/ImageMap.h"
+#include "model/PolygonLinkArea.h"
 
 #include <QUndoCommand>
 
@@ -87,6 +88,22 @@ private:
     std::int32_t FId;
     std::size_t FFrom;
     std::size_t FTo;
+};
+
+// A vertex put into a polygon (inserted) or taken out of it.
+class TVertexStep : public TMapStep {
+public:
+    TVertexStep(TMapEdits& edits, const QString& text, std::int32_t id, std::size_t index,
+                TPolygonPoint point, bool inserted, std::int32_t selectedBefore);
+
+protected:
+    TMapChange Apply(bool forward) override;
+
+private:
+    std::int32_t FId;
+    std::size_t FIndex;
+    TPolygonPoint FPoint;
+    bool FInserted;
 };
 
 // The map properties before and after.

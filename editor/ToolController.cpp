@@ -71,6 +71,8 @@ TToolController::TToolController(const TEditorContext& context, const TToolWidge
     connect(FWidgets.Display, &TDisplayView::MouseMove, this,
             &TToolController::pbxDisplayMouseMove);
     connect(FWidgets.Display, &TDisplayView::MouseUp, this, &TToolController::pbxDisplayMouseUp);
+    connect(FWidgets.Display, &TDisplayView::DoubleClick, this,
+            &TToolController::pbxDisplayDoubleClick);
     FWidgets.FocusSink->installEventFilter(this);
     FWidgets.Display->installEventFilter(this);
 }
@@ -202,6 +204,23 @@ void TToolController::pbxDisplayMouseDown(Qt::MouseButton button, int x, int y) 
         FContext.Edits.BeginDrawing(state.ActiveTool, p, status);
         ShowStatus(0, FromText(status));
     }
+}
+
+void TToolController::pbxDisplayDoubleClick(Qt::MouseButton button, int x, int y) {
+    const TEditorState& state = FContext.State;
+    if (button == Qt::LeftButton && state.ActiveTool == tlEdit && state.DragState == dsIdle &&
+        FContext.HasMap()) {
+        const QPoint p = FWidgets.View->ViewToImage(QPoint(x, y));
+        FWidgets.FocusSink->setFocus(Qt::MouseFocusReason);
+        if (FContext.Edits.CanInsertVertex(p)) {
+            if (FContext.Map().HasSelection()) {
+                FWidgets.Panel->StoreAreaPanel();
+            }
+            FContext.Edits.InsertVertex(p);
+            return; // its release finds no drag and does nothing
+        }
+    }
+    pbxDisplayMouseDown(button, x, y);
 }
 
 void TToolController::pbxDisplayMouseMove(int x, int y) {

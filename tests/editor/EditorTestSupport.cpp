@@ -105,6 +105,13 @@ void TEditorTest::Click(int x, int y, Qt::MouseButton button) {
     Release(x, y, button);
 }
 
+void TEditorTest::DoubleClick(int x, int y) {
+    Click(x, y);
+    SendMouse(FMain->pbxDisplay, QEvent::MouseButtonDblClick, {x, y}, Qt::LeftButton,
+              Qt::LeftButton);
+    Release(x, y);
+}
+
 void TEditorTest::Drag(QPoint from, QPoint to) {
     Press(from.x(), from.y());
     MoveTo(to.x(), to.y());
