@@ -42,11 +42,12 @@ bool OnlyCoordinatesDiffer(TLinkAreaProperties a, const TLinkAreaProperties& b) 
 // How far a copy of an area whose coordinate values are coords goes, right or down (axis 0
 // or 1): 10 pixels, or less so that it stays inside extent, never backwards.
 int CopyOffset(std::uint8_t kind, const std::vector<std::int32_t>& coords, int axis, int extent) {
-    std::int64_t farthest = 0;
+    const auto first = static_cast<std::size_t>(axis);
+    std::int64_t farthest = coords[first];
     if (kind == akCircle) {
-        farthest = std::int64_t{coords[static_cast<std::size_t>(axis)]} + coords[2];
+        farthest += coords[2];
     } else {
-        for (std::size_t i = static_cast<std::size_t>(axis); i < coords.size(); i += 2) {
+        for (std::size_t i = first; i < coords.size(); i += 2) {
             farthest = std::max<std::int64_t>(farthest, coords[i]);
         }
     }
