@@ -1,5 +1,6 @@
 #include "editor/DisplayView.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
@@ -21,8 +22,8 @@ TDisplayView::TDisplayView(QWidget* parent) : QWidget(parent) {
     // Idle movements show the position and the handle cursors.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // The right button belongs to polygon drawing, not to a context menu.
-    setContextMenuPolicy(Qt::PreventContextMenu);
+    // The handler shows the menu only while the right button does not end a polygon.
+    setContextMenuPolicy(Qt::DefaultContextMenu);
 }
 
 void TDisplayView::paintEvent(QPaintEvent* event) {
@@ -36,23 +37,34 @@ void TDisplayView::paintEvent(QPaintEvent* event) {
 }
 
 void TDisplayView::mousePressEvent(QMouseEvent* event) {
+    FModifiers = event->modifiers();
     const QPoint p = EventPoint(event);
     emit MouseDown(event->button(), p.x(), p.y());
 }
 
 void TDisplayView::mouseMoveEvent(QMouseEvent* event) {
+    FModifiers = event->modifiers();
     const QPoint p = EventPoint(event);
     emit MouseMove(p.x(), p.y());
 }
 
 void TDisplayView::mouseReleaseEvent(QMouseEvent* event) {
+    FModifiers = event->modifiers();
     const QPoint p = EventPoint(event);
     emit MouseUp(event->button(), p.x(), p.y());
 }
 
 void TDisplayView::mouseDoubleClickEvent(QMouseEvent* event) {
-    // A second click in quick succession is a press like any other (polygon vertices).
-    mousePressEvent(event);
+    // The handler decides: a vertex into a polygon's edge, or a press like any other.
+    FModifiers = event->modifiers();
+    const QPoint p = EventPoint(event);
+    emit DoubleClick(event->button(), p.x(), p.y());
+}
+
+void TDisplayView::contextMenuEvent(QContextMenuEvent* event) {
+    // Accepted in any case, so that no other menu of the window opens in its place.
+    event->accept();
+    emit ContextMenu(event->pos().x(), event->pos().y(), event->globalPos());
 }
 
 } // namespace kvx

@@ -15,6 +15,8 @@ public:
     // What the view shows, one pixel per window pixel; RenderView composes into it.
     QImage& BackBuffer() { return FBackBuffer; }
     const QImage& BackBuffer() const { return FBackBuffer; }
+    // The keys held at the last mouse event (Shift squares a rectangle being drawn).
+    Qt::KeyboardModifiers Modifiers() const { return FModifiers; }
 
 signals:
     // The view is about to be painted: a handler may compose the back buffer first.
@@ -22,6 +24,10 @@ signals:
     void MouseDown(Qt::MouseButton button, int x, int y);
     void MouseMove(int x, int y);
     void MouseUp(Qt::MouseButton button, int x, int y);
+    // The second press of a double-click.
+    void DoubleClick(Qt::MouseButton button, int x, int y);
+    // The context menu is asked for at (x, y), to be shown at global.
+    void ContextMenu(int x, int y, QPoint global);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,9 +35,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QImage FBackBuffer;
+    Qt::KeyboardModifiers FModifiers;
 };
 
 } // namespace kvx

@@ -60,6 +60,37 @@ TMapChange TAreaStateStep::Apply(bool forward) {
     return {TMapChangeKind::AreaChanged, FId};
 }
 
+TNudgeStep::TNudgeStep(TMapEdits& edits, std::int32_t id, TLinkAreaProperties before,
+                       TLinkAreaProperties after)
+    : TAreaStateStep(edits, QStringLiteral("Verweisfläche verschieben"), id, std::move(before),
+                     std::move(after), id) {}
+
+bool TNudgeStep::mergeWith(const QUndoCommand* other) {
+    const auto* next = dynamic_cast<const TNudgeStep*>(other);
+    if (next == nullptr || next->FId != FId) {
+        return false;
+    }
+    FAfter = next->FAfter;
+    setObsolete(FAfter == FBefore);
+    return true;
+}
+
+TVertexStep::TVertexStep(TMapEdits& edits, const QString& text, std::int32_t id, std::size_t index,
+                         TPolygonPoint point, bool inserted, std::int32_t selectedBefore)
+    : TMapStep(edits, text, selectedBefore, id), FId(id), FIndex(index), FPoint(point),
+      FInserted(inserted) {}
+
+TMapChange TVertexStep::Apply(bool forward) {
+    Edits().ChangePolygon(FId, [this, forward](TPolygonLinkArea& polygon) {
+        if (forward == FInserted) {
+            polygon.InsertPoint(FIndex, FPoint);
+            return true;
+        }
+        return polygon.DeletePoint(FIndex);
+    });
+    return {TMapChangeKind::AreaChanged, FId};
+}
+
 TAreaOrderStep::TAreaOrderStep(TMapEdits& edits, const QString& text, std::int32_t id,
                                std::size_t from, std::size_t to)
     : TMapStep(edits, text, id, id), FId(id), FFrom(from), FTo(to) {}

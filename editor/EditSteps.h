@@ -5,6 +5,7 @@
 
 #include "editor/MapEdits.h"
 #include "model/ImageMap.h"
+#include "model/PolygonLinkArea.h"
 
 #include <QUndoCommand>
 
@@ -59,10 +60,19 @@ public:
 protected:
     TMapChange Apply(bool forward) override;
 
-private:
     std::int32_t FId;
     TLinkAreaProperties FBefore;
     TLinkAreaProperties FAfter;
+};
+
+// A move by the arrow keys: presses in a row on the same area merge into one step, which
+// goes away when they brought the area back where it was.
+class TNudgeStep : public TAreaStateStep {
+public:
+    TNudgeStep(TMapEdits& edits, std::int32_t id, TLinkAreaProperties before,
+               TLinkAreaProperties after);
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand* other) override;
 };
 
 // An area moved within the list.
@@ -78,6 +88,22 @@ private:
     std::int32_t FId;
     std::size_t FFrom;
     std::size_t FTo;
+};
+
+// A vertex put into a polygon (inserted) or taken out of it.
+class TVertexStep : public TMapStep {
+public:
+    TVertexStep(TMapEdits& edits, const QString& text, std::int32_t id, std::size_t index,
+                TPolygonPoint point, bool inserted, std::int32_t selectedBefore);
+
+protected:
+    TMapChange Apply(bool forward) override;
+
+private:
+    std::int32_t FId;
+    std::size_t FIndex;
+    TPolygonPoint FPoint;
+    bool FInserted;
 };
 
 // The map properties before and after.

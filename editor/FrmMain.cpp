@@ -10,6 +10,8 @@
 #include "editor/PropertyPanel.h"
 #include "editor/ToolController.h"
 #include "editor/ViewController.h"
+#include "editor/ViewKeys.h"
+#include "editor/ViewMenu.h"
 #include "platform/widgets/DialogService.h"
 #include "platform/widgets/HelpSystem.h"
 
@@ -150,6 +152,8 @@ void TfrmMain::ConnectHandlers() {
     FTools = new TToolController(
         Context(), {pbxDisplay, FocusControl, this, StatusPanels, FView, FPanel}, this);
     FAreaActions = new TAreaActions(Context(), {pclProperties, FPanel, this}, this);
+    new TViewKeys(Context(), {pbxDisplay, FocusControl, FAreaActions, FPanel}, this);
+    new TViewMenu(Context(), {pbxDisplay, FocusControl, FView, FAreaActions, FPanel}, this);
     connect(trvOverview, &TOverviewTree::NodeChanging, this, &TfrmMain::trvOverviewChanging);
     connect(trvOverview, &TOverviewTree::NodeChanged, this, &TfrmMain::trvOverviewChange);
     connect(FEdits, &TMapEdits::Changed, this, &TfrmMain::MapChanged);

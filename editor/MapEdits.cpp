@@ -8,6 +8,7 @@
 #include "platform/widgets/DialogService.h"
 
 #include <QWidget>
+#include <algorithm>
 
 namespace kvx {
 
@@ -36,6 +37,33 @@ QString GripName(THitResult grip, std::uint8_t kind) {
 bool OnlyCoordinatesDiffer(TLinkAreaProperties a, const TLinkAreaProperties& b) {
     a.Coords = b.Coords;
     return a == b;
+}
+
+// How far a copy of an area whose coordinate values are coords goes, right or down (axis 0
+// or 1): 10 pixels, or less so that it stays inside extent, never backwards.
+int CopyOffset(std::uint8_t kind, const std::vector<std::int32_t>& coords, int axis, int extent) {
+    const auto first = static_cast<std::size_t>(axis);
+    std::int64_t farthest = coords[first];
+    if (kind == akCircle) {
+        farthest += coords[2];
+    } else {
+        for (std::size_t i = first; i < coords.size(); i += 2) {
+            farthest = std::max<std::int64_t>(farthest, coords[i]);
+        }
+    }
+    return static_cast<int>(std::clamp<std::int64_t>(extent - 1 - farthest, 0, 10));
+}
+
+// props with its position moved by dx, dy (a circle's radius stays).
+TLinkAreaProperties Shifted(TLinkAreaProperties props, int dx, int dy) {
+    const std::size_t values = props.Kind == akCircle ? 2 : props.Coords.size() / 2;
+    for (std::size_t i = 0; i < values; ++i) {
+        std::string& value = props.Coords[2 * i + 1];
+        const std::int64_t moved = std::int64_t{StrToInt(value)} + (i % 2 == 0 ? dx : dy);
+        value = IntToStr(
+            static_cast<std::int32_t>(std::clamp<std::int64_t>(moved, INT32_MIN, INT32_MAX)));
+    }
+    return props;
 }
 
 } // namespace
@@ -223,15 +251,37 @@ bool TMapEdits::DuplicateSelected() {
     for (std::size_t i = 1; i < original.Coords.size(); i += 2) {
         coords.push_back(StrToInt(original.Coords[i]));
     }
+    if (coords.size() < (original.Kind == akCircle ? 3u : 2u)) {
+        return false;
+    }
+    const int dx = CopyOffset(original.Kind, coords, 0, FDocument.SourceBitmap.width());
+    const int dy = CopyOffset(original.Kind, coords, 1, FDocument.SourceBitmap.height());
+    const TLinkAreaProperties copy = Shifted(original, dx, dy);
     if (!AddAreaFromCoordinates(Map(), original.Kind, coords)) {
         return false;
     }
-    Map().SetSelectedProperties(original);
+    Map().SetSelectedProperties(copy);
     const std::int32_t id = Map().SelectedId();
     FStack.push(new TAreaPresenceStep(*this, QStringLiteral("Verweisfläche duplizieren"), id,
                                       static_cast<std::size_t>(Map().IndexOf(id)), true, {},
                                       original.Id, id));
     emit Changed({TMapChangeKind::AreaAdded, id});
+    return true;
+}
+
+bool TMapEdits::NudgeSelected(int dx, int dy) {
+    if (!HasMap() || !Map().HasSelection() || GestureUnderWay()) {
+        return false;
+    }
+    const TLinkAreaProperties before = SelectedProperties();
+    Map().SetSelectedProperties(Shifted(before, dx, dy));
+    const TLinkAreaProperties after = SelectedProperties();
+    if (after == before) {
+        return false;
+    }
+    const std::int32_t id = Map().SelectedId();
+    FStack.push(new TNudgeStep(*this, id, before, after));
+    emit Changed({TMapChangeKind::AreaChanged, id});
     return true;
 }
 

@@ -12,9 +12,12 @@
 #include <QPoint>
 #include <QString>
 #include <QUndoStack>
+#include <functional>
 #include <string>
 
 namespace kvx {
+
+class TPolygonLinkArea;
 
 // What the map properties dialog changes.
 struct TMapFields {
@@ -82,8 +85,23 @@ public:
     // action name the step is named by what changed.
     void StoreArea(const TLinkAreaProperties& props, const QString& action = {});
     bool DeleteSelected();
+    // The copy lands 10 pixels right and down, less where that would leave the image, and
+    // is selected.
     bool DuplicateSelected();
+    // Moves the selected area by dx, dy; presses in a row on one area make one step.
+    bool NudgeSelected(int dx, int dy);
     bool BringSelectedToFront();
+    // --- Polygon vertices: a step each. The selected polygon is looked at first, then the
+    // others in list order; the polygon changed is selected. ---
+    // A vertex into the edge at p (not where a vertex already is).
+    bool InsertVertex(QPoint p);
+    // The vertex at p goes, unless only three are left.
+    bool DeleteVertex(QPoint p);
+    bool CanInsertVertex(QPoint p) const;
+    bool CanDeleteVertex(QPoint p) const;
+    // The polygon with id goes through change (out of the list and back in its place).
+    bool ChangePolygon(std::int32_t id, const std::function<bool(TPolygonLinkArea&)>& change);
+
     // The map properties; a changed image is loaded first and kept as it was when it does
     // not load (with the message). True when something changed.
     bool ChangeMapProperties(TMapFields fields);

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <cstdlib>
 #include <utility>
 
 namespace kvx {
@@ -18,6 +19,14 @@ namespace {
 
 QString FromText(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The corner opposite anchor of the square that p's larger distance spans, on p's side.
+QPoint SquareCorner(QPoint anchor, QPoint p) {
+    const int dx = p.x() - anchor.x();
+    const int dy = p.y() - anchor.y();
+    const int side = std::max(std::abs(dx), std::abs(dy));
+    return anchor + QPoint(dx < 0 ? -side : side, dy < 0 ? -side : side);
 }
 
 } // namespace
@@ -62,6 +71,8 @@ TToolController::TToolController(const TEditorContext& context, const TToolWidge
     connect(FWidgets.Display, &TDisplayView::MouseMove, this,
             &TToolController::pbxDisplayMouseMove);
     connect(FWidgets.Display, &TDisplayView::MouseUp, this, &TToolController::pbxDisplayMouseUp);
+    connect(FWidgets.Display, &TDisplayView::DoubleClick, this,
+            &TToolController::pbxDisplayDoubleClick);
     FWidgets.FocusSink->installEventFilter(this);
     FWidgets.Display->installEventFilter(this);
 }
@@ -195,6 +206,23 @@ void TToolController::pbxDisplayMouseDown(Qt::MouseButton button, int x, int y) 
     }
 }
 
+void TToolController::pbxDisplayDoubleClick(Qt::MouseButton button, int x, int y) {
+    const TEditorState& state = FContext.State;
+    if (button == Qt::LeftButton && state.ActiveTool == tlEdit && state.DragState == dsIdle &&
+        FContext.HasMap()) {
+        const QPoint p = FWidgets.View->ViewToImage(QPoint(x, y));
+        FWidgets.FocusSink->setFocus(Qt::MouseFocusReason);
+        if (FContext.Edits.CanInsertVertex(p)) {
+            if (FContext.Map().HasSelection()) {
+                FWidgets.Panel->StoreAreaPanel();
+            }
+            FContext.Edits.InsertVertex(p);
+            return; // its release finds no drag and does nothing
+        }
+    }
+    pbxDisplayMouseDown(button, x, y);
+}
+
 void TToolController::pbxDisplayMouseMove(int x, int y) {
     TEditorState& state = FContext.State;
     if (state.ActiveTool == tlNone || !FContext.HasMap()) {
@@ -206,6 +234,11 @@ void TToolController::pbxDisplayMouseMove(int x, int y) {
     std::string status;
     switch (state.DragState) {
     case dsCreating:
+        if (state.ActiveTool == tlRectangle &&
+            FWidgets.Display->Modifiers().testFlag(Qt::ShiftModifier)) {
+            FContext.Edits.DragDrawing(SquareCorner(FLastVertex, p), status);
+            break;
+        }
         FContext.Edits.DragDrawing(p, status);
         break;
     case dsHandle:

@@ -47,6 +47,9 @@ public:
     void pbxDisplayMouseDown(Qt::MouseButton button, int x, int y);
     void pbxDisplayMouseMove(int x, int y);
     void pbxDisplayMouseUp(Qt::MouseButton button, int x, int y);
+    // With the edit tool a double-click on a polygon's edge puts a vertex there; otherwise it
+    // is a press.
+    void pbxDisplayDoubleClick(Qt::MouseButton button, int x, int y);
 
     // Ends a creation or drag that is still under way, as its finishing release would, so
     // that no area (an open polygon above all) is left half made when the tool changes by a

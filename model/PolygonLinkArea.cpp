@@ -148,6 +148,47 @@ std::ptrdiff_t TPolygonLinkArea::VertexAt(int x, int y) const {
     return NoPoint;
 }
 
+std::ptrdiff_t TPolygonLinkArea::EdgeAt(int x, int y, double reach) const {
+    const std::size_t n = FPoints.size();
+    if (FOpen || n < 2) {
+        return NoPoint;
+    }
+    std::ptrdiff_t nearest = NoPoint;
+    double best = reach;
+    for (std::size_t i = 0; i < n; ++i) {
+        const TPolygonPoint& p = FPoints[i];
+        const TPolygonPoint& q = FPoints[(i + 1) % n];
+        const double ex = static_cast<double>(Distance(p.X, q.X));
+        const double ey = static_cast<double>(Distance(p.Y, q.Y));
+        const double px = static_cast<double>(Distance(p.X, x));
+        const double py = static_cast<double>(Distance(p.Y, y));
+        const double length2 = ex * ex + ey * ey;
+        // The foot of the perpendicular, held to the edge's own stretch.
+        const double t = length2 > 0 ? std::clamp((px * ex + py * ey) / length2, 0.0, 1.0) : 0.0;
+        const double distance = std::hypot(px - t * ex, py - t * ey);
+        if (distance <= best) {
+            best = distance;
+            nearest = static_cast<std::ptrdiff_t>(i);
+        }
+    }
+    return nearest;
+}
+
+void TPolygonLinkArea::InsertPoint(std::size_t index, TPolygonPoint point) {
+    FPoints.insert(FPoints.begin() + static_cast<std::ptrdiff_t>(std::min(index, FPoints.size())),
+                   point);
+    FCurrent = NoPoint;
+}
+
+bool TPolygonLinkArea::DeletePoint(std::size_t index) {
+    if (FPoints.size() <= 3 || index >= FPoints.size()) {
+        return false;
+    }
+    FPoints.erase(FPoints.begin() + static_cast<std::ptrdiff_t>(index));
+    FCurrent = NoPoint;
+    return true;
+}
+
 void TPolygonLinkArea::Draw(TCanvas& canvas, bool selected) const {
     PrepareOutline(canvas, selected);
     const std::size_t n = FPoints.size();

@@ -50,10 +50,18 @@ public:
     void SetProperties(const TLinkAreaProperties& props) override;
     void GetHtml(bool editorAttributes, bool preview, std::string& html) const override;
 
-private:
     // Index of the first vertex within handle reach of (x, y), or NoPoint.
     std::ptrdiff_t VertexAt(int x, int y) const;
+    // Of a closed polygon: the edge nearest (x, y) within reach pixels of it, as the index
+    // of its first vertex (the last edge returns to vertex 0), or NoPoint.
+    std::ptrdiff_t EdgeAt(int x, int y, double reach) const;
+    // A vertex put before index (at most PointCount()).
+    void InsertPoint(std::size_t index, TPolygonPoint point);
+    // Removes the vertex at index; false, with nothing changed, when three or fewer are left
+    // or there is no such vertex.
+    bool DeletePoint(std::size_t index);
 
+private:
     std::vector<TPolygonPoint> FPoints;
     bool FOpen = true;
     std::ptrdiff_t FCurrent = NoPoint;

@@ -2,6 +2,7 @@
 #include "EditorTestSupport.h"
 
 #include "editor/AreaActions.h"
+#include "editor/MapEdits.h"
 #include "editor/OverviewTree.h"
 #include "editor/PropertyPanel.h"
 #include "platform/QtCanvas.h"
@@ -69,7 +70,7 @@ TEST_F(AreaActions, CancelledConfirmationsChangeNothing) {
     EXPECT_FALSE(Main().Modified());
 }
 
-TEST_F(AreaActions, DuplicateMakesAnIdenticalSelectedCopyWithItsOwnNode) {
+TEST_F(AreaActions, DuplicateMakesAnIdenticalSelectedCopyOffsetBelowRightWithItsOwnNode) {
     AddRectangle(10, 20, 110, 80);
     TLinkAreaProperties original = SelectedProperties();
     original.Href = "seite.htm";
@@ -87,7 +88,7 @@ TEST_F(AreaActions, DuplicateMakesAnIdenticalSelectedCopyWithItsOwnNode) {
     ASSERT_EQ(Map().Entries().size(), 3u);
     EXPECT_EQ(Map().SelectedId(), 3);
     TLinkAreaProperties copy = SelectedProperties();
-    EXPECT_EQ(copy.Coords, original.Coords);
+    EXPECT_EQ(Values(copy), Strings({"20", "30", "120", "90"}));
     EXPECT_EQ(copy.Href, "seite.htm");
     EXPECT_EQ(copy.Alt, "Start");
     EXPECT_EQ(copy.OnClick, "go()");
@@ -117,8 +118,42 @@ TEST_F(AreaActions, DuplicatedPolygonsKeepTheirNumberOfPoints) {
         const TLinkAreaProperties original = SelectedProperties();
         ASSERT_EQ(original.Coords.size(), points.size() * 2);
         Panel().btnCloneLinkArea->click();
-        EXPECT_EQ(SelectedProperties().Coords, original.Coords);
+        Strings moved;
+        for (const int value : points) {
+            moved.push_back(std::to_string(value + 10));
+        }
+        EXPECT_EQ(Values(SelectedProperties()), moved);
         EXPECT_NE(SelectedProperties().Id, original.Id);
+    }
+}
+
+TEST_F(AreaActions, DuplicatesStayInsideTheImage) {
+    struct TCase {
+        std::uint8_t Kind;
+        std::vector<int> Coords;
+        Strings Copy;
+    };
+    const std::vector<TCase> cases = {
+        {akRectangle, {350, 250, 395, 295}, {"354", "254", "399", "299"}},
+        {akRectangle, {0, 0, 399, 299}, {"0", "0", "399", "299"}},
+        {akCircle, {390, 100, 5}, {"394", "110", "5"}},
+        {akPolygon, {10, 10, 395, 20, 200, 290}, {"14", "19", "399", "29", "204", "299"}},
+    };
+    for (const TCase& c : cases) {
+        const std::vector<int>& v = c.Coords;
+        if (c.Kind == akRectangle) {
+            AddRectangle(v[0], v[1], v[2], v[3]);
+        } else if (c.Kind == akCircle) {
+            AddCircle(v[0], v[1], v[2]);
+        } else {
+            AddPolygon(v);
+        }
+        Main().ShowSelectedArea();
+        const std::size_t count = Map().Entries().size();
+        Panel().btnCloneLinkArea->click();
+        EXPECT_EQ(Values(SelectedProperties()), c.Copy);
+        Main().Edits().Stack().undo();
+        EXPECT_EQ(Map().Entries().size(), count);
     }
 }
 

@@ -80,9 +80,9 @@ void TEditorTest::SetSelectedColor(TColor colour) {
 namespace {
 
 void SendMouse(QWidget* view, QEvent::Type type, QPoint at, Qt::MouseButton button,
-               Qt::MouseButtons buttons) {
+               Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QMouseEvent event(type, QPointF(at), QPointF(view->mapToGlobal(at)), button, buttons,
-                      Qt::NoModifier);
+                      modifiers);
     QApplication::sendEvent(view, &event);
 }
 
@@ -92,8 +92,8 @@ void TEditorTest::Press(int x, int y, Qt::MouseButton button) {
     SendMouse(FMain->pbxDisplay, QEvent::MouseButtonPress, {x, y}, button, button);
 }
 
-void TEditorTest::MoveTo(int x, int y, Qt::MouseButtons held) {
-    SendMouse(FMain->pbxDisplay, QEvent::MouseMove, {x, y}, Qt::NoButton, held);
+void TEditorTest::MoveTo(int x, int y, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers) {
+    SendMouse(FMain->pbxDisplay, QEvent::MouseMove, {x, y}, Qt::NoButton, held, modifiers);
 }
 
 void TEditorTest::Release(int x, int y, Qt::MouseButton button) {
@@ -103,6 +103,13 @@ void TEditorTest::Release(int x, int y, Qt::MouseButton button) {
 void TEditorTest::Click(int x, int y, Qt::MouseButton button) {
     Press(x, y, button);
     Release(x, y, button);
+}
+
+void TEditorTest::DoubleClick(int x, int y) {
+    Click(x, y);
+    SendMouse(FMain->pbxDisplay, QEvent::MouseButtonDblClick, {x, y}, Qt::LeftButton,
+              Qt::LeftButton);
+    Release(x, y);
 }
 
 void TEditorTest::Drag(QPoint from, QPoint to) {

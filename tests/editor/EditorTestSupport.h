@@ -48,10 +48,13 @@ protected:
 
     // Mouse events on the view, in view pixels.
     void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton);
-    void MoveTo(int x, int y, Qt::MouseButtons held = Qt::LeftButton);
+    void MoveTo(int x, int y, Qt::MouseButtons held = Qt::LeftButton,
+                Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void Release(int x, int y, Qt::MouseButton button = Qt::LeftButton);
     void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton);
     void Drag(QPoint from, QPoint to);
+    // A double-click with the left button: click, then the second press and its release.
+    void DoubleClick(int x, int y);
 
     // A key press (and release) sent to widget; text is what the key types.
     static void TypeKey(QWidget* widget, int key, const QString& text = {},

@@ -53,6 +53,29 @@ TEST_F(ToolMouse, DrawingARectangleCreatesSelectsAndShowsIt) {
     EXPECT_EQ(node->text(0), "(10, 10 -> 50, 40)");
 }
 
+TEST_F(ToolMouse, ShiftWhileDrawingMakesTheRectangleASquareOnThePointersSide) {
+    struct TCase {
+        QPoint To;
+        Qt::KeyboardModifiers Held;
+        Strings Coords;
+    };
+    const std::vector<TCase> cases = {
+        {{150, 120}, Qt::ShiftModifier, {"100", "100", "150", "150"}},
+        {{60, 130}, Qt::ShiftModifier, {"60", "100", "100", "140"}},
+        {{90, 40}, Qt::ShiftModifier, {"40", "40", "100", "100"}},
+        {{150, 120}, Qt::NoModifier, {"100", "100", "150", "120"}},
+    };
+    for (const TCase& c : cases) {
+        Main().mniNewRectangle->trigger();
+        Press(100, 100);
+        MoveTo(c.To.x(), c.To.y(), Qt::LeftButton, c.Held);
+        Release(c.To.x(), c.To.y());
+        EXPECT_EQ(Values(SelectedProperties()), c.Coords) << c.To.x() << "," << c.To.y();
+        Main().mniUndo->trigger();
+        EXPECT_TRUE(Map().Entries().empty());
+    }
+}
+
 TEST_F(ToolMouse, AClickWithoutMovementGivesTheInitialSizeAndMarksTheMapModified) {
     Main().tbtNewRectangle->trigger();
     Click(30, 20);

@@ -131,6 +131,19 @@ TEST_F(UndoRedo, EveryActionIsOneStepThatTheShortcutsTakeBackAndBringAgain) {
              dialogs.AnswerMessage(TMsgResult::Ok);
              Panel().btnDelLinkArea->click();
          }},
+        {"Verweisfläche löschen",
+         [this](TScriptedDialogs& dialogs) {
+             Click(50, 50);
+             dialogs.AnswerMessage(TMsgResult::Ok);
+             Key(Qt::Key_Delete);
+         }},
+        {"Verweisfläche verschieben",
+         [this](TScriptedDialogs&) {
+             Click(50, 50);
+             Key(Qt::Key_Right);
+             Key(Qt::Key_Right);
+             Key(Qt::Key_Down, Qt::ShiftModifier);
+         }},
         {"Verweisfläche duplizieren",
          [this](TScriptedDialogs&) { Panel().btnCloneLinkArea->click(); }},
         {"Verweisfläche in den Vordergrund",
