@@ -7,6 +7,11 @@
 #include "platform/FilePaths.h"
 #include "platform/widgets/DialogService.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <cerrno>
+
 namespace kvx {
 
 namespace {
@@ -86,9 +91,42 @@ void TFileCommands::ReadFile(const QString& path, TFileReader read) {
         // The reader builds the new map aside; the open one goes only when that succeeded.
         if (TMapReadResult result = read(path.toStdString(), FMain, TImageFiles())) {
             FMain.ShowReadMap(std::move(result));
+            TRecentFiles::Add({QFileInfo(path).absoluteFilePath(), read == ImportHtmlFile});
+            UpdateRecentMenu();
         }
     } catch (const TFileError& error) {
         ShowError(FMain, OpenFileErrorMessage(error));
+    }
+}
+
+void TFileCommands::UpdateRecentMenu() {
+    QMenu* menu = FMain.mnuRecent;
+    menu->clear();
+    const std::vector<TRecentFile> files = TRecentFiles::Load();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const TRecentFile file = files[i];
+        QAction* item = menu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(file.Path)));
+        item->setObjectName(QStringLiteral("mniRecent%1").arg(i + 1));
+        // Queued: opening rebuilds this menu, which deletes the item that was triggered.
+        QObject::connect(
+            item, &QAction::triggered, menu, [this, file] { OpenRecentFile(file); },
+            Qt::QueuedConnection);
+    }
+    menu->setEnabled(!files.empty());
+}
+
+void TFileCommands::OpenRecentFile(const TRecentFile& file) {
+    if (!QFileInfo::exists(file.Path)) {
+        ShowError(FMain, OpenFileErrorMessage(TFileError::FromSystem(ENOENT)));
+        TRecentFiles::Remove(file.Path);
+        UpdateRecentMenu();
+        return;
+    }
+    if (file.Page) {
+        ImportHtmlFileCommand(file.Path);
+    } else {
+        OpenProjectFileCommand(file.Path);
     }
 }
 
@@ -151,6 +189,7 @@ bool TFileCommands::WriteProjectFile(bool saveAs) {
         return false;
     }
     FMain.SetModified(false);
+    FMain.UpdateCaption(); // the file name may be new while the history was already clean
     return true;
 }
 

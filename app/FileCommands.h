@@ -2,6 +2,8 @@
 // The project-file commands of the main window (Open, Save, Save As, Import) and the question
 // about unsaved changes that guards every command replacing the map.
 
+#include "app/RecentFiles.h"
+
 #include <QString>
 #include <string>
 
@@ -36,6 +38,11 @@ public:
     // question, then the read with its error box.
     void OpenProjectFileCommand(const QString& path);
     void ImportHtmlFileCommand(const QString& path);
+
+    // Lists the recent files in "Datei → Zuletzt geöffnet" (disabled while there are none).
+    void UpdateRecentMenu();
+    // Opens or imports the entry; a file that is gone gets the open error and leaves the list.
+    void OpenRecentFile(const TRecentFile& file);
 
 private:
     // OpenProjectFile or ImportHtmlFile.

@@ -25,6 +25,7 @@ TShellCommands::TShellCommands(TfrmMain& main, TfrmMapProps& mapProps, TfrmMapCh
     Connect({main.mniSave, main.tbtSave}, [this] { FFiles.mniSaveClick(); });
     Connect({main.mniSaveAs}, [this] { FFiles.mniSaveAsClick(); });
     Connect({main.mniImport}, [this] { FFiles.mniImportClick(); });
+    FFiles.UpdateRecentMenu();
     Connect({main.mniExit}, [this] { FMap.mniExitClick(); });
     Connect({main.mniMapProperties, main.tbtMapProperties},
             [this] { FMap.mniMapPropertiesClick(); });

@@ -29,6 +29,8 @@ void PrepareProcess() {
 int RunKorvane(TKorvaneApplication& application) {
     // Only the name: a display name would be appended to every window caption on Linux.
     QApplication::setApplicationName(QStringLiteral("Korvane 2"));
+    // Where the remembered settings (column width, recent files) are kept.
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
     QApplication::setWindowIcon(ProgramIcon());
 
     // Qt's own texts of the standard dialogs in German.

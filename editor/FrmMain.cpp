@@ -16,10 +16,13 @@
 #include "platform/widgets/HelpSystem.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <algorithm>
 
 namespace kvx {
 
@@ -93,26 +96,42 @@ void TfrmMain::CreateComponents() {
     ControlBar->setObjectName(QStringLiteral("ControlBar"));
     BuildMainMenu(*this, *ControlBar);
 
-    lblOverview = NewCaptionBar(FClient, QStringLiteral("Übersicht"), "lblOverview");
-    trvOverview = new TOverviewTree(FClient);
+    splColumn = new QSplitter(Qt::Horizontal, FClient);
+    splColumn->setObjectName(QStringLiteral("splColumn"));
+    splColumn->setChildrenCollapsible(false);
+    splColumn->setHandleWidth(ColumnGap);
+    pnlColumn = new QWidget(splColumn);
+    pnlColumn->setObjectName(QStringLiteral("pnlColumn"));
+    pnlPicture = new QWidget(splColumn);
+    pnlPicture->setObjectName(QStringLiteral("pnlPicture"));
+    splColumn->addWidget(pnlColumn);
+    splColumn->addWidget(pnlPicture);
+    // A wider window widens the picture; the column keeps its width.
+    splColumn->setStretchFactor(0, 0);
+    splColumn->setStretchFactor(1, 1);
+    pnlColumn->setMinimumWidth(MinimumColumnWidth + ColumnMargins);
+    pnlPicture->setMinimumWidth(MinimumPictureWidth);
+
+    lblOverview = NewCaptionBar(pnlColumn, QStringLiteral("Übersicht"), "lblOverview");
+    trvOverview = new TOverviewTree(pnlColumn);
     trvOverview->resize(225, trvOverview->height());
-    bvlDivider = new QFrame(FClient);
+    bvlDivider = new QFrame(pnlColumn);
     bvlDivider->setObjectName(QStringLiteral("bvlDivider"));
     bvlDivider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     bvlDivider->resize(225, 2);
-    lblProperties =
-        NewCaptionBar(FClient, QStringLiteral("Eigenschaften der Verweisfläche"), "lblProperties");
-    pclProperties = new TPropertyPanel(FClient);
+    lblProperties = NewCaptionBar(pnlColumn, QStringLiteral("Eigenschaften der Verweisfläche"),
+                                  "lblProperties");
+    pclProperties = new TPropertyPanel(pnlColumn);
     pclProperties->resize(225, 209);
 
-    bvlPicture = new QFrame(FClient);
+    bvlPicture = new QFrame(pnlPicture);
     bvlPicture->setObjectName(QStringLiteral("bvlPicture"));
     bvlPicture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    pbxDisplay = new TDisplayView(FClient);
+    pbxDisplay = new TDisplayView(pnlPicture);
     pbxDisplay->resize(0, 0);
-    scbHorizontal = new QScrollBar(Qt::Horizontal, FClient);
+    scbHorizontal = new QScrollBar(Qt::Horizontal, pnlPicture);
     scbHorizontal->setObjectName(QStringLiteral("scbHorizontal"));
-    scbVertical = new QScrollBar(Qt::Vertical, FClient);
+    scbVertical = new QScrollBar(Qt::Vertical, pnlPicture);
     scbVertical->setObjectName(QStringLiteral("scbVertical"));
     for (QScrollBar* bar : {scbHorizontal, scbVertical}) {
         bar->setEnabled(false);
@@ -120,7 +139,7 @@ void TfrmMain::CreateComponents() {
         bar->setPageStep(0);
         bar->setFocusPolicy(Qt::NoFocus);
     }
-    FocusControl = new TVxFocusControl(FClient);
+    FocusControl = new TVxFocusControl(pnlPicture);
     FocusControl->resize(17, 17);
 
     stbStatus = new QStatusBar(FClient);
@@ -137,6 +156,7 @@ void TfrmMain::CreateComponents() {
     }
 
     InstallHelpKey(*this, hcMainWindow);
+    connect(splColumn, &QSplitter::splitterMoved, this, &TfrmMain::splColumnMoved);
 }
 
 TEditorContext TfrmMain::Context() {
@@ -161,6 +181,8 @@ void TfrmMain::ConnectHandlers() {
     QUndoStack& stack = FEdits->Stack();
     connect(&stack, &QUndoStack::indexChanged, this, &TfrmMain::UpdateUndoCommands);
     connect(&stack, &QUndoStack::cleanChanged, this, &TfrmMain::UpdateUndoCommands);
+    connect(&stack, &QUndoStack::cleanChanged, this, &TfrmMain::UpdateCaption);
+    connect(FEdits, &TMapEdits::GestureChanged, this, &TfrmMain::UpdateCaption);
     for (QAction* undo : {mniUndo, tbtUndo}) {
         connect(undo, &QAction::triggered, this, &TfrmMain::Undo);
     }
@@ -172,6 +194,7 @@ void TfrmMain::ConnectHandlers() {
 void TfrmMain::FormCreate() {
     pclProperties->strgrCoords->setColumnWidth(0, 90);
     pclProperties->strgrCoords->setColumnWidth(1, 50);
+    LoadColumnWidth();
     FState.CoordsBufferFilled = false;
     ResetEditor();
 }
@@ -189,39 +212,6 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
-}
-
-void TfrmMain::FormResize() {
-    TLayoutInput input;
-    input.ClientWidth = FClient->width();
-    input.ClientHeight = FClient->height();
-    input.ScrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scbVertical);
-    input.ControlBarHeight = 28;
-    input.StatusBarHeight = stbStatus->height();
-    input.OverviewLabelHeight = lblOverview->height();
-    input.OverviewLabelWidth = lblOverview->width();
-    input.DividerHeight = bvlDivider->height();
-    input.PropertiesLabelHeight = lblProperties->height();
-    input.PropertiesHeight = pclProperties->height();
-    input.ColumnWidth = trvOverview->width();
-    const TLayoutGeometry g = ComputeMainLayout(input);
-
-    ControlBar->setGeometry(0, 0, input.ClientWidth, input.ControlBarHeight);
-    stbStatus->setGeometry(g.StatusBar);
-    lblOverview->setGeometry(g.OverviewLabel);
-    trvOverview->setGeometry(g.Overview);
-    bvlDivider->setGeometry(g.Divider);
-    lblProperties->setGeometry(g.PropertiesLabel);
-    pclProperties->setGeometry(g.Properties);
-    bvlPicture->setGeometry(g.PictureFrame);
-    scbHorizontal->setGeometry(g.HorizontalBar);
-    scbVertical->setGeometry(g.VerticalBar);
-    FocusControl->setGeometry(g.FocusControl);
-    pbxDisplay->move(g.ViewTopLeft);
-    FState.ViewportSize = g.ViewportSize;
-    if (HasMap()) {
-        AdjustView();
-    }
 }
 
 void TfrmMain::AdjustView() {
@@ -263,13 +253,13 @@ void TfrmMain::ResetEditor() {
 
     trvOverview->RemoveAllNodes();
     trvOverview->setEnabled(false);
-    setWindowTitle(QStringLiteral("Korvane 2"));
     for (int panel = 0; panel <= 2; ++panel) {
         SetStatusText(panel, QString());
     }
     FDocument.Release();
     FEdits->StartMap();
     FView->ResetView();
+    UpdateCaption();
     DisableAreaPanel();
     // Greyed texts of an area that is gone with its map would only mislead.
     pclProperties->ClearProperties();
@@ -347,10 +337,26 @@ void TfrmMain::ExpandOverview() {
 }
 
 void TfrmMain::ShowMapName(const QString& name) {
-    setWindowTitle(QStringLiteral("Korvane 2 [%1]").arg(name));
+    FCaptionName = name;
     if (QTreeWidgetItem* node = trvOverview->MapNode()) {
         node->setText(0, name);
     }
+    UpdateCaption();
+}
+
+void TfrmMain::UpdateCaption() {
+    QString caption = QStringLiteral("Korvane 2");
+    if (HasMap()) {
+        const std::string& file = FDocument.CurrentMap->ProjectFile;
+        caption += QStringLiteral(" [%1]").arg(FCaptionName);
+        if (!file.empty()) {
+            caption += QStringLiteral(" – ") + QFileInfo(QString::fromStdString(file)).fileName();
+        }
+        // Qt shows the placeholder as "*" while the window is modified and drops it otherwise.
+        caption += QStringLiteral("[*]");
+    }
+    setWindowTitle(caption);
+    setWindowModified(Modified());
 }
 
 void TfrmMain::trvOverviewChanging(QTreeWidgetItem* node) {

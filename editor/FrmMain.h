@@ -21,6 +21,7 @@
 class QFrame;
 class QLabel;
 class QScrollBar;
+class QSplitter;
 class QStatusBar;
 class QTreeWidgetItem;
 
@@ -82,8 +83,11 @@ public:
     // Deletes the highlighted area node.
     void DeleteAreaTreeNode();
     void ExpandOverview();
-    // The map's name in the caption ("Korvane 2 [name]") and on the map node.
+    // The map's name on the map node, and the caption.
     void ShowMapName(const QString& name);
+    // "Korvane 2 [name] – datei.kvx" (the file part once the map has a project file), with
+    // the window-modified mark while there are unsaved changes; "Korvane 2" without a map.
+    void UpdateCaption();
 
     // --- Property panel ---
     // Fills the panel from the selected area and highlights its node, or disables the panel.
@@ -92,6 +96,12 @@ public:
     void StoreAreaPanel();
     // StoreAreaPanel when a map is open and an area selected: what commands call first.
     void StoreAreaPanelIfSelected();
+
+    // --- Left column ---
+    // The width of the tree and the property panel; the default shows all four property tabs.
+    int ColumnWidth() const { return FColumnWidth; }
+    int DefaultColumnWidth() const;
+    void SetColumnWidth(int width);
 
     // --- Status bar panels 0 to 3 ---
     void SetStatusText(int panel, const QString& text);
@@ -121,6 +131,11 @@ public:
 
     // --- Components ---
     QWidget* ControlBar = nullptr; // the tool bar strip holding ToolBar1
+    // The left column (tree and properties) and the picture, side by side; the user drags
+    // the column's width, which is remembered between runs.
+    QSplitter* splColumn = nullptr;
+    QWidget* pnlColumn = nullptr;
+    QWidget* pnlPicture = nullptr;
     QLabel* lblOverview = nullptr;
     TOverviewTree* trvOverview = nullptr;
     QFrame* bvlDivider = nullptr;
@@ -143,6 +158,9 @@ private:
     void ConnectHandlers();
     void FormCreate();
     void FormResize();
+    void splColumnMoved();
+    // The remembered column width, or the default without one.
+    void LoadColumnWidth();
     // The commands that need a map: both map menus, saving and the tool bar's map buttons.
     void SetMapCommandsEnabled(bool enabled);
     void trvOverviewChanging(QTreeWidgetItem* node);
@@ -154,7 +172,10 @@ private:
 
     TMapDocument FDocument;
     TEditorState FState;
+    QString FCaptionName; // the map's name as last shown
     QWidget* FClient = nullptr;
+    int FColumnWidth = 225;
+    bool FLayingOut = false; // FormResize moves the splitter, which reports back
     TMapEdits* FEdits = nullptr;
     TViewController* FView = nullptr;
     TToolController* FTools = nullptr;

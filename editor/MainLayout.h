@@ -9,6 +9,13 @@
 namespace kvx {
 
 // The client size and the sizes of the panes that the layout does not change.
+// The left column: one pixel either side of its panes, then the splitter's handle; neither
+// the column nor the picture is dragged narrower than its minimum.
+inline constexpr int ColumnMargins = 2;
+inline constexpr int ColumnGap = 5;
+inline constexpr int MinimumColumnWidth = 150;
+inline constexpr int MinimumPictureWidth = 100;
+
 struct TLayoutInput {
     int ClientWidth = 0;
     int ClientHeight = 0;

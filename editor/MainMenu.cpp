@@ -84,11 +84,15 @@ void TMainMenuActions::BuildMainMenu(QMainWindow& window, QWidget& controlBar) {
 
     mnuFile = bar->addMenu(QStringLiteral("&Datei"));
     mniNew = AddItem(mnuFile, QStringLiteral("&Neu..."), "mniNew");
-    mniOpen = AddItem(mnuFile, QStringLiteral("Ö&ffnen..."), "mniOpen");
+    mniOpen = AddItem(mnuFile, QStringLiteral("Ö&ffnen..."), "mniOpen", QKeySequence("Ctrl+O"));
     mniSave = AddItem(mnuFile, QStringLiteral("&Speichern"), "mniSave", QKeySequence("Ctrl+S"));
     mniSaveAs = AddItem(mnuFile, QStringLiteral("Speichern &unter..."), "mniSaveAs");
     mnuFile->addSeparator();
     mniImport = AddItem(mnuFile, QStringLiteral("Image Map &importieren..."), "mniImport");
+    mnuFile->addSeparator();
+    mnuRecent = mnuFile->addMenu(QStringLiteral("Zuletzt geöffnet"));
+    mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
+    mnuRecent->setEnabled(false);
     mnuFile->addSeparator();
     mniExit = AddItem(mnuFile, QStringLiteral("&Beenden"), "mniExit");
 
@@ -137,6 +141,8 @@ void TMainMenuActions::BuildMainMenu(QMainWindow& window, QWidget& controlBar) {
                                         NumberedName("mniZoom", zoom.Tag).constData(), zoom.Tag);
     }
     mniZoom100->setChecked(true);
+    mniZoomFit = AddItem(mnuView, QStringLiteral("An Fenster anpassen"), "mniZoomFit",
+                         QKeySequence(QStringLiteral("Ctrl+0")));
 
     mnuHelp = bar->addMenu(QStringLiteral("&Hilfe"));
     mniHelp = AddItem(mnuHelp, QStringLiteral("&Hilfe..."), "mniHelp");
@@ -258,9 +264,8 @@ void TMainMenuActions::CheckTool(int tag) const {
 void TMainMenuActions::CheckZoom(int tag) const {
     for (QActionGroup* group : {grpZoomItems, grpZoomPopup}) {
         for (QAction* item : group->actions()) {
-            if (ActionTag(item) == tag) {
-                item->setChecked(true);
-            }
+            // An exclusive group still lets the program uncheck its checked item.
+            item->setChecked(ActionTag(item) == tag);
         }
     }
 }

@@ -21,6 +21,8 @@ struct TMainMenuActions {
     QAction* mniSave = nullptr; // Ctrl+S
     QAction* mniSaveAs = nullptr;
     QAction* mniImport = nullptr;
+    // "Zuletzt geöffnet": the last projects and pages, filled by the file commands.
+    QMenu* mnuRecent = nullptr;
     QAction* mniExit = nullptr;
     // "&Bearbeiten": undo (Ctrl+Z) and redo (Ctrl+Shift+Z, Ctrl+Y); captions name the action
     QMenu* mnuEdit = nullptr;
@@ -49,6 +51,8 @@ struct TMainMenuActions {
     QAction* mniZoom300 = nullptr;
     QAction* mniZoom400 = nullptr;
     QActionGroup* grpZoomItems = nullptr;
+    // "An Fenster anpassen" (Ctrl+0): the largest zoom showing the whole image.
+    QAction* mniZoomFit = nullptr;
     // "&Hilfe"
     QMenu* mnuHelp = nullptr;
     QAction* mniHelp = nullptr;
@@ -87,7 +91,8 @@ struct TMainMenuActions {
     QAction* ToolButton(int tag) const;
     // Checks the tool's item and pushes its button down; tag 0 releases all four of each.
     void CheckTool(int tag) const;
-    // Checks the zoom item of the main menu and of pumZoom with this tag.
+    // Checks the zoom item of the main menu and of pumZoom with this tag; a tag without an
+    // item leaves none checked.
     void CheckZoom(int tag) const;
 };
 

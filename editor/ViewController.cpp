@@ -7,12 +7,14 @@
 #include "editor/ViewMath.h"
 #include "images/ImageBitmap.h"
 
+#include <QActionGroup>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace kvx {
 
@@ -70,6 +72,7 @@ TViewController::TViewController(const TEditorContext& context, const TViewWidge
         }
     }
     connect(FWidgets.Menu->tbtZoom, &QToolButton::clicked, this, [this] { tbtZoomClick(); });
+    connect(FWidgets.Menu->mniZoomFit, &QAction::triggered, this, [this] { mniZoomFitClick(); });
 }
 
 bool TViewController::eventFilter(QObject* watched, QEvent* event) {
@@ -81,6 +84,23 @@ bool TViewController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TViewController::pbxDisplayMouseWheel(const QWheelEvent& wheel) {
+    if (wheel.modifiers() & Qt::ControlModifier) {
+        const int delta = wheel.angleDelta().y();
+        if (!FContext.Document.CurrentMap || delta == 0) {
+            return;
+        }
+        std::vector<int> levels;
+        for (QAction* item : FWidgets.Menu->grpZoomItems->actions()) {
+            levels.push_back(ActionTag(item));
+        }
+        std::sort(levels.begin(), levels.end());
+        const float zoom = FContext.State.ZoomFactor;
+        const float next = NextZoomLevel(levels, zoom, delta > 0 ? 1 : -1);
+        if (next != zoom) {
+            ApplyZoom(next, true, wheel.position());
+        }
+        return;
+    }
     // One notch moves an eighth of the visible part, at least one image pixel.
     const QPoint angle = wheel.angleDelta();
     const bool sideways = angle.x() != 0 || (wheel.modifiers() & Qt::ShiftModifier);
@@ -229,22 +249,64 @@ void TViewController::scbVerticalChange() {
     ScrollBarChanged(false);
 }
 
-void TViewController::ApplyZoom(int percent) {
-    FWidgets.Menu->CheckZoom(percent);
+QPointF TViewController::ViewToImageF(QPointF viewPoint) const {
+    const TEditorState& state = FContext.State;
+    return viewPoint / static_cast<double>(state.ZoomFactor) + QPointF(state.ViewOrigin);
+}
+
+void TViewController::ApplyZoom(float zoom, bool checkItem, std::optional<QPointF> viewPoint) {
+    TEditorState& state = FContext.State;
+    const QSize oldVisible = state.VisibleImageSize;
+    const QPointF anchor = viewPoint ? ViewToImageF(*viewPoint)
+                                     : QPointF(state.ViewOrigin) +
+                                           QPointF(oldVisible.width(), oldVisible.height()) / 2.0;
+    const int percent = RoundHalfEven(static_cast<double>(zoom) * 100.0);
+    FWidgets.Menu->CheckZoom(checkItem ? percent : 0);
     SetStatusText(FWidgets.Status, 2, QStringLiteral("Zoom: %1%").arg(percent));
-    FContext.State.ZoomFactor = static_cast<float>(percent) / 100.0f;
+    state.ZoomFactor = zoom;
     AdjustView();
+    const QSize visible = state.VisibleImageSize;
+    const QPointF offset = viewPoint ? *viewPoint / static_cast<double>(zoom)
+                                     : QPointF(visible.width(), visible.height()) / 2.0;
+    ScrollImageTo(anchor - offset);
+}
+
+void TViewController::ScrollImageTo(QPointF origin) {
+    if (!FContext.Document.CurrentMap) {
+        return;
+    }
+    QPoint& viewOrigin = FContext.State.ViewOrigin;
+    for (const bool horizontal : {true, false}) {
+        QScrollBar* bar = ScrollBar(horizontal);
+        int position = 0;
+        if (bar->isEnabled()) {
+            const QSignalBlocker blocker(bar);
+            const double wanted = horizontal ? origin.x() : origin.y();
+            bar->setValue(std::clamp(RoundHalfEven(wanted), bar->minimum(), bar->maximum()));
+            position = bar->value();
+        }
+        (horizontal ? viewOrigin.rx() : viewOrigin.ry()) = position;
+    }
+    RenderView();
 }
 
 void TViewController::mniZoom100Click(QAction* sender) {
     const int percent = ActionTag(sender);
     if (percent > 0) {
-        ApplyZoom(percent);
+        ApplyZoom(static_cast<float>(percent) / 100.0f, true);
     }
 }
 
 void TViewController::tbtZoomClick() {
-    ApplyZoom(100);
+    ApplyZoom(1.0f, true);
+}
+
+void TViewController::mniZoomFitClick() {
+    const TMapDocument& document = FContext.Document;
+    if (!document.CurrentMap || document.WorkBitmap.isNull()) {
+        return;
+    }
+    ApplyZoom(FitZoom(document.WorkBitmap.size(), FContext.State.ViewportSize), false);
 }
 
 } // namespace kvx

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
+#include <optional>
 
 class QAction;
 class QScrollBar;
@@ -47,7 +49,10 @@ public:
     // Any of the twelve zoom items of the main menu and of pumZoom.
     void mniZoom100Click(QAction* sender);
     void tbtZoomClick();
-    // The wheel scrolls the image: sideways with Shift or a sideways wheel.
+    // "An Fenster anpassen": the largest zoom showing the whole image, no zoom item checked.
+    void mniZoomFitClick();
+    // The wheel scrolls the image: sideways with Shift or a sideways wheel. With Ctrl it steps
+    // through the zoom items' levels, keeping the image point under the pointer in place.
     void pbxDisplayMouseWheel(const QWheelEvent& wheel);
 
 protected:
@@ -57,8 +62,13 @@ private:
     QScrollBar* ScrollBar(bool horizontal) const;
     // Brings the bar's position within the image and shows the image from there.
     void ScrollBarChanged(bool horizontal);
-    // Sets zoom to percent and shows it in the menus and the status bar.
-    void ApplyZoom(int percent);
+    // Sets the zoom, checks its item (none for a zoom without one) and shows the percentage
+    // in the status bar; the image point at imagePoint then lies at viewPoint of the view,
+    // as far as the scroll bars reach. Without a view point the view's centre stays.
+    void ApplyZoom(float zoom, bool checkItem, std::optional<QPointF> viewPoint = {});
+    // Moves the bars so that the view starts at origin (image coordinates), within reach.
+    void ScrollImageTo(QPointF origin);
+    QPointF ViewToImageF(QPointF viewPoint) const;
     void ComposeView();
 
     TEditorContext FContext;

@@ -83,3 +83,45 @@ QPoint ViewToImagePoint(QPoint viewPoint, float zoom, QPoint origin) {
 }
 
 } // namespace kvx
+
+namespace kvx {
+
+float FitZoom(QSize imageSize, QSize viewport) {
+    if (imageSize.isEmpty() || viewport.isEmpty()) {
+        return 1.0f;
+    }
+    const auto fits = [&](float zoom) {
+        return static_cast<double>(imageSize.width()) * zoom <= viewport.width() &&
+               static_cast<double>(imageSize.height()) * zoom <= viewport.height();
+    };
+    float zoom =
+        static_cast<float>(std::fmin(static_cast<double>(viewport.width()) / imageSize.width(),
+                                     static_cast<double>(viewport.height()) / imageSize.height()));
+    // The float may round up past the exact ratio; step down until the image really fits.
+    while (zoom > 0.0f && !fits(zoom)) {
+        zoom = std::nextafter(zoom, 0.0f);
+    }
+    return zoom;
+}
+
+float NextZoomLevel(const std::vector<int>& levels, float zoom, int direction) {
+    // Levels are compared in percent with a little slack, so 100 % is not "above" 1.0f.
+    const double percent = static_cast<double>(zoom) * 100.0;
+    constexpr double slack = 1e-3;
+    if (direction > 0) {
+        for (int level : levels) {
+            if (level > percent + slack) {
+                return static_cast<float>(level) / 100.0f;
+            }
+        }
+    } else if (direction < 0) {
+        for (auto it = levels.rbegin(); it != levels.rend(); ++it) {
+            if (*it < percent - slack) {
+                return static_cast<float>(*it) / 100.0f;
+            }
+        }
+    }
+    return zoom;
+}
+
+} // namespace kvx

@@ -3,7 +3,9 @@
 // how far a scroll bar may go, and where a view point lies on the image.
 
 #include <QPoint>
+#include <QSize>
 #include <cstdint>
+#include <vector>
 
 namespace kvx {
 
@@ -29,5 +31,13 @@ int ClampScrollPosition(int position, int imageLength, int page);
 
 // Image coordinates of a view point: Trunc(X / zoom) + origin, real division, not clamped.
 QPoint ViewToImagePoint(QPoint viewPoint, float zoom, QPoint origin);
+
+// The largest zoom at which an image of imageSize fits the viewport in both directions (as
+// HorizontalViewAxis and VerticalViewAxis decide); 1 for an empty image or viewport.
+float FitZoom(QSize imageSize, QSize viewport);
+
+// The zoom level of levels (ascending) next above (direction > 0) or below zoom; zoom itself
+// when there is none.
+float NextZoomLevel(const std::vector<int>& levels, float zoom, int direction);
 
 } // namespace kvx

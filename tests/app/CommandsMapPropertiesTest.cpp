@@ -47,7 +47,7 @@ TEST_F(CommandsMapProperties, TheDialogShowsTheMapAndOnlyTheNameChanges) {
     EXPECT_EQ(Map().Name, "grundriss");
     EXPECT_EQ(Map().AltText, "Beschreibung");
     EXPECT_EQ(Map().Border, "3");
-    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [grundriss]");
+    EXPECT_EQ(ShownCaption(Main()), "Korvane 2 [grundriss]*");
     EXPECT_EQ(MapNodeText(), "grundriss");
     EXPECT_TRUE(Main().Modified());
     EXPECT_EQ(ImageSize(), QSize(60, 40));
@@ -102,7 +102,7 @@ TEST_F(CommandsMapProperties, CancelChangesNothing) {
     Main().mniMapProperties->trigger();
     EXPECT_EQ(Map().Name, "karte");
     EXPECT_FALSE(Main().Modified());
-    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [karte]");
+    EXPECT_EQ(ShownCaption(Main()), "Korvane 2 [karte]");
 }
 
 TEST_F(CommandsMapProperties, AnotherImagePathLoadsTheImage) {

@@ -43,7 +43,7 @@ TEST_F(CommandsNew, MakesTheMapFromTheDialogsFields) {
     EXPECT_TRUE(Map().ProjectFile.empty());
     EXPECT_EQ(Main().Document().SourceBitmap.size(), QSize(80, 50));
     EXPECT_FALSE(Main().Modified()) << "a new map starts with an empty, clean history";
-    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [karte]");
+    EXPECT_EQ(ShownCaption(Main()), "Korvane 2 [karte]");
     EXPECT_EQ(MapNodeText(), "karte");
     EXPECT_TRUE(Main().mniSave->isEnabled());
     EXPECT_TRUE(Main().tbtMapProperties->isEnabled());
@@ -120,7 +120,7 @@ TEST_F(CommandsNew, AnImageThatCannotBeLoadedKeepsTheOpenMap) {
             EXPECT_EQ(HasMap(), withMap);
             EXPECT_EQ(Main().Document().HasImage(), withMap);
             EXPECT_EQ(Main().mniSave->isEnabled(), withMap);
-            EXPECT_EQ(Main().windowTitle(), withMap ? "Korvane 2 [alt]" : "Korvane 2");
+            EXPECT_EQ(ShownCaption(Main()), withMap ? "Korvane 2 [alt]" : "Korvane 2");
             if (withMap) {
                 EXPECT_EQ(Main().Document().SourceBitmap.size(), QSize(30, 20));
             }

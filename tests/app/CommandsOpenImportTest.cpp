@@ -48,7 +48,7 @@ TEST_F(CommandsOpenImport, OpensAVersion2ProjectFile) {
     EXPECT_EQ(Map().ProjectFile, path.toStdString());
     EXPECT_EQ(Main().Document().SourceBitmap.size(), QSize(70, 45));
     EXPECT_FALSE(Main().Modified());
-    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [haus]");
+    EXPECT_EQ(ShownCaption(Main()), "Korvane 2 [haus] – haus.kvx");
     ASSERT_EQ(Map().Entries().size(), 1u);
     const TLinkAreaProperties area = PropertiesOf(1);
     EXPECT_EQ(area.Href, "a.htm");
@@ -232,7 +232,7 @@ TEST_F(CommandsOpenImport, EveryStopOfTheReaderKeepsTheOpenMapWithItsMessage) {
         EXPECT_EQ(Map().Entries().size(), 1u);
         EXPECT_FALSE(Main().Modified());
         EXPECT_EQ(Main().Document().SourceBitmap.size(), QSize(70, 30));
-        EXPECT_EQ(Main().windowTitle(), "Korvane 2 [karte]");
+        EXPECT_EQ(ShownCaption(Main()), "Korvane 2 [karte]");
         EXPECT_EQ(MapNodeText(), "karte");
         EXPECT_TRUE(Main().mniSave->isEnabled());
     }

@@ -43,8 +43,8 @@ TEST_F(CommandsSave, AsksForAPathOnceThenWritesWithoutAsking) {
     const QByteArray written = ReadFile(path);
     EXPECT_TRUE(written.contains("erster.htm"));
     EXPECT_TRUE(written.contains("zweiter.htm"));
-    // Saving changes neither the caption nor the name.
-    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [karte]");
+    // The caption names the project file once there is one.
+    EXPECT_EQ(ShownCaption(Main()), "Korvane 2 [karte] – karte.kvx");
 }
 
 TEST_F(CommandsSave, SaveAsWritesTheImagePathAndStartsInTheProjectsFolder) {

@@ -11,6 +11,7 @@
 #include "publish/FrmPreview.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedDialogService.h"
+#include "support/ShownCaption.h"
 
 #include <QByteArray>
 #include <QSize>

@@ -8,6 +8,11 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QSplitter>
+#include <QTabBar>
+#include <QToolButton>
 
 #include <QScrollBar>
 #include <QStatusBar>
@@ -64,6 +69,11 @@ INSTANTIATE_TEST_SUITE_P(
                                   QRect(583, 33, 14, 327), QRect(582, 361, 16, 16), QPoint(233, 32),
                                   QSize(349, 329)}));
 
+// Where a pane lies in the window's client area, whichever half of the splitter holds it.
+QRect InClient(TfrmMain& main, const QWidget* pane) {
+    return QRect(pane->mapTo(main.centralWidget(), QPoint(0, 0)), pane->size());
+}
+
 TEST_F(TEditorTest, WindowPlacesItsPanesByTheLayoutAtEveryResize) {
     Main().resize(900, 600);
     Main().show();
@@ -73,16 +83,62 @@ TEST_F(TEditorTest, WindowPlacesItsPanesByTheLayoutAtEveryResize) {
     input.ClientWidth = client.width();
     input.ClientHeight = client.height();
     input.ScrollBarWidth = Main().style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    input.ColumnWidth = input.OverviewLabelWidth = Main().ColumnWidth();
     const TLayoutGeometry g = ComputeMainLayout(input);
     EXPECT_EQ(Main().stbStatus->geometry(), g.StatusBar);
-    EXPECT_EQ(Main().pclProperties->geometry(), g.Properties);
-    EXPECT_EQ(Main().bvlPicture->geometry(), g.PictureFrame);
-    EXPECT_EQ(Main().scbHorizontal->geometry(), g.HorizontalBar);
-    EXPECT_EQ(Main().scbVertical->geometry(), g.VerticalBar);
-    EXPECT_EQ(Main().FocusControl->geometry(), g.FocusControl);
-    EXPECT_EQ(Main().pbxDisplay->pos(), g.ViewTopLeft);
+    EXPECT_EQ(InClient(Main(), Main().pclProperties), g.Properties);
+    EXPECT_EQ(InClient(Main(), Main().bvlPicture), g.PictureFrame);
+    EXPECT_EQ(InClient(Main(), Main().scbHorizontal), g.HorizontalBar);
+    EXPECT_EQ(InClient(Main(), Main().scbVertical), g.VerticalBar);
+    EXPECT_EQ(InClient(Main(), Main().FocusControl), g.FocusControl);
+    EXPECT_EQ(InClient(Main(), Main().pbxDisplay).topLeft(), g.ViewTopLeft);
     EXPECT_EQ(State().ViewportSize, g.ViewportSize);
     EXPECT_EQ(Main().ControlBar->geometry(), QRect(0, 0, client.width(), 28));
+}
+
+TEST_F(TEditorTest, DefaultColumnShowsEveryPropertyTabWithoutScrollArrows) {
+    Main().resize(800, 520);
+    Main().show();
+    QApplication::processEvents();
+    EXPECT_EQ(Main().ColumnWidth(), Main().DefaultColumnWidth());
+    const QTabBar* tabs = Main().pclProperties->tabBar();
+    ASSERT_EQ(tabs->count(), 4);
+    const std::vector<QString> texts = {"&Zieladresse", "&JavaScript", "&Koordinaten",
+                                        "&Verweisfläche"};
+    for (int i = 0; i < tabs->count(); ++i) {
+        EXPECT_EQ(tabs->tabText(i), texts[static_cast<std::size_t>(i)]);
+        EXPECT_TRUE(tabs->rect().contains(tabs->tabRect(i))) << i;
+    }
+    for (const QToolButton* arrow : tabs->findChildren<QToolButton*>()) {
+        EXPECT_FALSE(arrow->isVisible());
+    }
+}
+
+// The user's column width survives the window: the next window starts with it.
+TEST_F(TEditorTest, DraggedColumnWidthIsRememberedForTheNextWindow) {
+    Main().resize(900, 600);
+    Main().show();
+    QApplication::processEvents();
+    const int wider = Main().DefaultColumnWidth() + 60;
+    // A drag of the splitter's handle by 60 pixels to the right.
+    QWidget* handle = Main().splColumn->handle(1);
+    const auto send = [handle](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), QPointF(handle->mapToGlobal(at)), Qt::LeftButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(handle, &event);
+    };
+    send(QEvent::MouseButtonPress, {2, 10}, Qt::LeftButton);
+    send(QEvent::MouseMove, {62, 10}, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {62, 10}, Qt::NoButton);
+    EXPECT_EQ(Main().ColumnWidth(), wider);
+    EXPECT_EQ(InClient(Main(), Main().bvlPicture).left(), wider + 7);
+    {
+        TfrmMain next;
+        EXPECT_EQ(next.ColumnWidth(), wider);
+    }
+    QSettings().clear();
+    TfrmMain fresh;
+    EXPECT_EQ(fresh.ColumnWidth(), fresh.DefaultColumnWidth());
 }
 
 TEST_F(TEditorTest, ResizingWithAMapAdjustsTheView) {

@@ -212,7 +212,7 @@ TEST_F(OverviewTree, ResetEmptiesTheTreeAndANewMapRebuildsIt) {
 TEST_F(OverviewTree, MapNodeAndCaptionTakeANewName) {
     Main().ShowMapName("neu");
     EXPECT_EQ(Tree().MapNode()->text(0), "neu");
-    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [neu]");
+    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [neu][*]");
 }
 
 } // namespace

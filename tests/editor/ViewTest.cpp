@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
 
 namespace kvx {
@@ -138,21 +139,31 @@ TEST_F(TEditorTest, ClickInTheTroughMovesHalfTheVisiblePartFromWhereTheBarStood)
     }
 }
 
-TEST_F(TEditorTest, ZoomKeepsTheOriginWhereTheRangeAllowsAndResetsItWhereTheImageFits) {
+TEST_F(TEditorTest, ZoomItemsKeepTheViewsCentreWhereTheRangeAllows) {
     OpenMap(1000, 1000);
     SetViewport(400, 400);
     Main().scbHorizontal->setValue(300);
     Main().scbVertical->setValue(200);
-    ASSERT_EQ(State().ViewOrigin, QPoint(300, 200));
-
-    Main().mniZoom200->trigger(); // 200 pixels visible: room up to 800
-    EXPECT_EQ(State().ViewOrigin, QPoint(300, 200));
-    Main().mniZoom50->trigger(); // 800 pixels visible: room up to 200
-    EXPECT_EQ(State().ViewOrigin, QPoint(200, 200));
-    Main().mniZoom25->trigger(); // 250 window pixels: the whole image fits
-    EXPECT_EQ(State().ViewOrigin, QPoint(0, 0));
+    ASSERT_EQ(State().ViewOrigin, QPoint(300, 200)); // centre (500, 400)
+    const struct {
+        QAction* Item;
+        QPoint Origin;
+    } steps[] = {
+        {Main().mniZoom200, {400, 300}},                        // 200 visible
+        {Main().mniZoom50, {100, 0}},                           // 800 visible
+        {Main().findChild<QAction*>("popZoom100"), {300, 200}}, // back again
+        {Main().mniZoom25, {0, 0}},                             // the image fits
+    };
+    for (const auto& step : steps) {
+        step.Item->trigger();
+        EXPECT_EQ(State().ViewOrigin, step.Origin) << step.Item->objectName().toStdString();
+    }
     EXPECT_FALSE(Main().scbHorizontal->isEnabled());
     EXPECT_FALSE(Main().scbVertical->isEnabled());
+    Main().mniZoom200->trigger();
+    Main().scbHorizontal->setValue(100);
+    Main().tbtZoom->click(); // centre (200, 500) at 200 %
+    EXPECT_EQ(State().ViewOrigin, QPoint(0, 300));
 }
 
 TEST_F(TEditorTest, ZoomItemsOfMenuAndPopupFollowEachOtherAndTheStatusBar) {
@@ -177,6 +188,7 @@ TEST_F(TEditorTest, ViewToImageUsesZoomAndOrigin) {
     SetViewport(100, 100);
     Main().mniZoom200->trigger();
     Main().scbHorizontal->setValue(10);
+    Main().scbVertical->setValue(0);
     EXPECT_EQ(Main().ViewToImage({5, 7}), QPoint(12, 3));
     Main().mniZoom25->trigger();
     Main().scbHorizontal->setValue(20);
@@ -184,8 +196,9 @@ TEST_F(TEditorTest, ViewToImageUsesZoomAndOrigin) {
     EXPECT_EQ(Main().ViewToImage({3, 1}), QPoint(32, 34));
 }
 
-void Wheel(QWidget* view, QPoint angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), angle, Qt::NoButton, modifiers,
+void Wheel(QWidget* view, QPoint angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+           QPointF at = QPointF(10, 10)) {
+    QWheelEvent event(at, view->mapToGlobal(at), QPoint(), angle, Qt::NoButton, modifiers,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(view, &event);
 }
@@ -203,6 +216,62 @@ TEST_F(TEditorTest, MouseWheelScrollsTheImageByAnEighthOfTheVisiblePart) {
         Wheel(Main().pbxDisplay, {-120, 0});
     }
     EXPECT_EQ(State().ViewOrigin, QPoint(600, 0));
+}
+
+TEST_F(TEditorTest, CtrlWheelStepsThroughTheZoomLevelsKeepingThePointUnderThePointer) {
+    OpenMap(1000, 1000);
+    SetViewport(400, 400);
+    Main().scbHorizontal->setValue(300);
+    Main().scbVertical->setValue(200);
+    const QPoint pointer(120, 60);
+    const QPoint imagePoint(420, 260);
+    const struct {
+        int Delta;
+        float Zoom;
+        bool KeepsPoint; // false where the scroll bars cannot reach
+    } steps[] = {{120, 2.0f, true},    {120, 3.0f, true},   {120, 4.0f, true},  {120, 4.0f, true},
+                 {-120, 3.0f, true},   {-120, 2.0f, true},  {-120, 1.0f, true}, {-120, 0.5f, true},
+                 {-120, 0.25f, false}, {-120, 0.25f, false}};
+    for (const auto& step : steps) {
+        Wheel(Main().pbxDisplay, {0, step.Delta}, Qt::ControlModifier, pointer);
+        const int percent = static_cast<int>(step.Zoom * 100);
+        EXPECT_EQ(State().ZoomFactor, step.Zoom) << percent;
+        EXPECT_TRUE(
+            Main().findChild<QAction*>(QStringLiteral("mniZoom%1").arg(percent))->isChecked());
+        EXPECT_EQ(Main().StatusText(2), QStringLiteral("Zoom: %1%").arg(percent));
+        if (step.KeepsPoint) {
+            EXPECT_EQ(Main().ViewToImage(pointer), imagePoint) << percent;
+        }
+    }
+    EXPECT_EQ(State().ViewOrigin, QPoint(0, 0));
+}
+
+TEST_F(TEditorTest, FitToWindowShowsTheWholeImageWithoutACheckedZoomItem) {
+    const struct {
+        QSize Image;
+        float Zoom;
+        const char* Status;
+    } cases[] = {
+        {{1000, 500}, 0.4f, "Zoom: 40%"},
+        {{300, 900}, 400.0f / 900.0f, "Zoom: 44%"},
+        {{100, 80}, 4.0f, "Zoom: 400%"},
+    };
+    for (const auto& c : cases) {
+        OpenMap(c.Image.width(), c.Image.height());
+        ShowAndActivate();
+        SetViewport(400, 400);
+        Main().mniZoom200->trigger();
+        QTest::keyClick(&Main(), Qt::Key_0, Qt::ControlModifier);
+        EXPECT_NEAR(State().ZoomFactor, c.Zoom, 1e-6) << c.Status;
+        EXPECT_EQ(Main().StatusText(2), c.Status);
+        EXPECT_EQ(Main().grpZoomItems->checkedAction(), nullptr) << c.Status;
+        EXPECT_EQ(Main().grpZoomPopup->checkedAction(), nullptr) << c.Status;
+        EXPECT_FALSE(Main().scbHorizontal->isEnabled());
+        EXPECT_FALSE(Main().scbVertical->isEnabled());
+        const QSize shown = Main().pbxDisplay->size();
+        EXPECT_TRUE(shown.width() <= 400 && shown.height() <= 400) << c.Status;
+        EXPECT_TRUE(shown.width() >= 399 || shown.height() >= 399) << c.Status;
+    }
 }
 
 QRgb ViewPixel(TfrmMain& main, int x, int y) {

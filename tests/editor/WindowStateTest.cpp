@@ -6,6 +6,7 @@
 #include "editor/OverviewTree.h"
 #include "editor/PropertyPanel.h"
 #include "support/RecordingHelpSystem.h"
+#include "support/ShownCaption.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -14,20 +15,19 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
+#include <functional>
 
 namespace kvx {
 namespace {
 
 std::vector<QAction*> MapCommands(TfrmMain& m) {
-    return {m.mniSave,           m.mniSaveAs,          m.mniNewRectangle,
-            m.mniNewCircle,      m.mniNewPolygon,      m.mniEditArea,
-            m.mniMapProperties,  m.mniPreview,         m.mniInsertNew,
-            m.mniInsertExisting, m.mniCopyToClipboard, m.mniCheckMap,
-            m.mniZoom25,         m.mniZoom50,          m.mniZoom100,
-            m.mniZoom200,        m.mniZoom300,         m.mniZoom400,
-            m.tbtSave,           m.tbtPreview,         m.tbtInsertNew,
-            m.tbtInsertExisting, m.tbtCopyToClipboard, m.tbtMapProperties,
-            m.tbtNewRectangle,   m.tbtNewCircle,       m.tbtNewPolygon,
+    return {m.mniSave,          m.mniSaveAs,         m.mniNewRectangle,    m.mniNewCircle,
+            m.mniNewPolygon,    m.mniEditArea,       m.mniMapProperties,   m.mniPreview,
+            m.mniInsertNew,     m.mniInsertExisting, m.mniCopyToClipboard, m.mniCheckMap,
+            m.mniZoom25,        m.mniZoom50,         m.mniZoom100,         m.mniZoom200,
+            m.mniZoom300,       m.mniZoom400,        m.mniZoomFit,         m.tbtSave,
+            m.tbtPreview,       m.tbtInsertNew,      m.tbtInsertExisting,  m.tbtCopyToClipboard,
+            m.tbtMapProperties, m.tbtNewRectangle,   m.tbtNewCircle,       m.tbtNewPolygon,
             m.tbtEditArea};
 }
 
@@ -95,10 +95,40 @@ TEST_F(TEditorTest, SettingUpAMapEnablesItsCommandsWithTheEditTool) {
     EXPECT_TRUE(Main().tbtEditArea->isChecked());
     EXPECT_EQ(State().ActiveTool, tlEdit);
     EXPECT_EQ(Main().StatusText(2), "Zoom: 100%");
-    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [karte]");
+    EXPECT_EQ(Main().windowTitle(), "Korvane 2 [karte][*]");
     // The panel waits for a selected area.
     EXPECT_FALSE(Main().pclProperties->isEnabled());
     EXPECT_FALSE(Main().pclProperties->btnCopyCoords->isEnabled());
+}
+
+// The caption carries the window-modified mark exactly while the history holds unsaved steps.
+TEST_F(TEditorTest, CaptionMarksUnsavedChangesThroughTheShortcuts) {
+    OpenMap(200, 100);
+    SetViewport(200, 100);
+    ShowAndActivate();
+    const struct {
+        const char* Step;
+        std::function<void()> Act;
+        const char* Caption;
+    } steps[] = {
+        {"opened", [] {}, "Korvane 2 [karte]"},
+        {"drawn",
+         [&] {
+             QTest::keyClick(&Main(), Qt::Key_1, Qt::ControlModifier);
+             Drag({10, 10}, {60, 40});
+         },
+         "Korvane 2 [karte]*"},
+        {"undone", [&] { QTest::keyClick(&Main(), Qt::Key_Z, Qt::ControlModifier); },
+         "Korvane 2 [karte]"},
+        {"redone", [&] { QTest::keyClick(&Main(), Qt::Key_Y, Qt::ControlModifier); },
+         "Korvane 2 [karte]*"},
+        {"saved", [&] { Main().SetModified(false); }, "Korvane 2 [karte]"},
+        {"closed", [&] { Main().ResetEditor(); }, "Korvane 2"},
+    };
+    for (const auto& step : steps) {
+        step.Act();
+        EXPECT_EQ(test::ShownCaption(Main()), step.Caption) << step.Step;
+    }
 }
 
 TEST_F(TEditorTest, SelectingAnAreaEnablesThePanelAndPasteOnlyWithCopiedValues) {
@@ -244,7 +274,8 @@ TEST_P(MainMenuItem, HasItsCaptionShortcutAndTag) {
 INSTANTIATE_TEST_SUITE_P(
     AllItems, MainMenuItem,
     ::testing::Values(
-        TMenuItemCase{"mniNew", "&Neu...", "", 0}, TMenuItemCase{"mniOpen", "Ö&ffnen...", "", 0},
+        TMenuItemCase{"mniNew", "&Neu...", "", 0},
+        TMenuItemCase{"mniOpen", "Ö&ffnen...", "Ctrl+O", 0},
         TMenuItemCase{"mniSave", "&Speichern", "Ctrl+S", 0},
         TMenuItemCase{"mniSaveAs", "Speichern &unter...", "", 0},
         TMenuItemCase{"mniImport", "Image Map &importieren...", "", 0},
@@ -263,8 +294,10 @@ INSTANTIATE_TEST_SUITE_P(
         TMenuItemCase{"mniZoom100", "&100%", "", 100},
         TMenuItemCase{"mniZoom200", "2&00%", "", 200},
         TMenuItemCase{"mniZoom300", "&300%", "", 300},
-        TMenuItemCase{"mniZoom400", "&400%", "", 400}, TMenuItemCase{"popZoom25", "25%", "", 25},
-        TMenuItemCase{"popZoom400", "400%", "", 400}, TMenuItemCase{"mniHelp", "&Hilfe...", "", 0},
+        TMenuItemCase{"mniZoom400", "&400%", "", 400},
+        TMenuItemCase{"mniZoomFit", "An Fenster anpassen", "Ctrl+0", 0},
+        TMenuItemCase{"popZoom25", "25%", "", 25}, TMenuItemCase{"popZoom400", "400%", "", 400},
+        TMenuItemCase{"mniHelp", "&Hilfe...", "", 0},
         TMenuItemCase{"mniHomePage", "Velmora Home&Page", "", 0},
         TMenuItemCase{"mniInfo", "&Info...", "", 0}));
 

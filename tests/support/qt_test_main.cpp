@@ -1,6 +1,8 @@
 // Test entry point: every suite runs headless inside a QApplication, so tests may use
 // QImage/QPainter and drive real windows on the offscreen platform.
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -14,6 +16,12 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // Remembered settings go to Qt's test folder under a name of their own, never to the
+    // user's, and every run starts from none.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Korvane-Tests"));
+    QCoreApplication::setApplicationName(QStringLiteral("Korvane 2 Tests"));
+    QSettings().clear();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
