@@ -73,13 +73,13 @@ TAreaShape::TAreaShape(const TLinkArea& area) : FArea(area) {
 }
 
 std::int64_t TAreaShape::ExtentWidth(const TPixelBox& clip) const {
-    const TPixelBox part = FBounds.Intersection(clip);
-    return part.IsEmpty() ? 0 : part.Right - part.Left;
+    const TPixelBox clipped = FBounds.Intersection(clip);
+    return clipped.IsEmpty() ? 0 : clipped.Right - clipped.Left;
 }
 
 std::int64_t TAreaShape::ExtentHeight(const TPixelBox& clip) const {
-    const TPixelBox part = FBounds.Intersection(clip);
-    return part.IsEmpty() ? 0 : part.Bottom - part.Top;
+    const TPixelBox clipped = FBounds.Intersection(clip);
+    return clipped.IsEmpty() ? 0 : clipped.Bottom - clipped.Top;
 }
 
 bool TAreaShape::Contains(std::int64_t x, std::int64_t y) const {
@@ -98,26 +98,26 @@ bool TAreaShape::Contains(std::int64_t x, std::int64_t y) const {
 }
 
 bool TAreaShape::HasPixelIn(const TPixelBox& box) const {
-    const TPixelBox part = FBounds.Intersection(box);
-    if (FDegenerate || part.IsEmpty()) {
+    const TPixelBox clipped = FBounds.Intersection(box);
+    if (FDegenerate || clipped.IsEmpty()) {
         return false;
     }
     switch (FKind) {
     case akRectangle:
         return true;
     case akCircle: {
-        // The pixel of part nearest to the centre is inside if any is.
+        // The pixel of clipped nearest to the centre is inside if any is.
         const std::int64_t cx = (FBounds.Left + FBounds.Right) / 2;
         const std::int64_t cy = (FBounds.Top + FBounds.Bottom) / 2;
-        return Contains(std::clamp(cx, part.Left, part.Right),
-                        std::clamp(cy, part.Top, part.Bottom));
+        return Contains(std::clamp(cx, clipped.Left, clipped.Right),
+                        std::clamp(cy, clipped.Top, clipped.Bottom));
     }
     default:
         std::vector<std::pair<std::int64_t, std::int64_t>> spans;
-        for (std::int64_t y = part.Top; y <= part.Bottom; ++y) {
+        for (std::int64_t y = clipped.Top; y <= clipped.Bottom; ++y) {
             PolygonRowSpans(y, spans);
             for (const auto& [left, right] : spans) {
-                if (left <= part.Right && part.Left <= right) {
+                if (left <= clipped.Right && clipped.Left <= right) {
                     return true;
                 }
             }

@@ -63,13 +63,13 @@ struct TRowSpan {
     TSpan Span;
 };
 
-// Appends the spans of shape on row y within part (a box inside the image), left to right.
-void AddRowSpans(const TAreaShape& shape, std::int64_t y, const TPixelBox& part,
+// Appends the spans of shape on row y within clipped (a box inside the image), left to right.
+void AddRowSpans(const TAreaShape& shape, std::int64_t y, const TPixelBox& clipped,
                  std::vector<std::pair<std::int64_t, std::int64_t>>& scratch,
                  std::vector<TRowSpan>& spans) {
     switch (shape.Kind()) {
     case akRectangle:
-        spans.push_back({y, {part.Left, part.Right}});
+        spans.push_back({y, {clipped.Left, clipped.Right}});
         return;
     case akCircle: {
         // Inside exactly when dx² + dy² < (r + 1)², as the circle's own hit test decides.
@@ -81,7 +81,7 @@ void AddRowSpans(const TAreaShape& shape, std::int64_t y, const TPixelBox& part,
             return;
         }
         const std::int64_t d = IntegerSqrt(limit * limit - dy * dy - 1);
-        const TSpan span{std::max(cx - d, part.Left), std::min(cx + d, part.Right)};
+        const TSpan span{std::max(cx - d, clipped.Left), std::min(cx + d, clipped.Right)};
         if (span.Left <= span.Right) {
             spans.push_back({y, span});
         }
@@ -90,7 +90,7 @@ void AddRowSpans(const TAreaShape& shape, std::int64_t y, const TPixelBox& part,
     default:
         shape.PolygonRowSpans(y, scratch);
         for (const auto& [left, right] : scratch) {
-            const TSpan span{std::max(left, part.Left), std::min(right, part.Right)};
+            const TSpan span{std::max(left, clipped.Left), std::min(right, clipped.Right)};
             if (span.Left <= span.Right) {
                 spans.push_back({y, span});
             }
@@ -109,13 +109,13 @@ std::vector<TAreaReach> ClassifyAreas(const std::vector<TAreaShape>& shapes,
     std::vector<TRowSpan> spans;
     for (std::size_t i = 0; i < shapes.size(); ++i) {
         const TAreaShape& shape = shapes[i];
-        const TPixelBox part = shape.Bounds().Intersection(image);
-        if (shape.IsDegenerate() || part.IsEmpty()) {
+        const TPixelBox clipped = shape.Bounds().Intersection(image);
+        if (shape.IsDegenerate() || clipped.IsEmpty()) {
             continue;
         }
         spans.clear();
-        for (std::int64_t y = part.Top; y <= part.Bottom; ++y) {
-            AddRowSpans(shape, y, part, scratch, spans);
+        for (std::int64_t y = clipped.Top; y <= clipped.Bottom; ++y) {
+            AddRowSpans(shape, y, clipped, scratch, spans);
         }
         if (spans.empty()) {
             continue;

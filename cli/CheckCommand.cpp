@@ -2,6 +2,7 @@
 
 #include "checks/MapCheck.h"
 #include "cli/CheckImageSource.h"
+#include "cli/ReadCommands.h"
 #include "cli/ToolReading.h"
 #include "model/ImageMap.h"
 #include "model/PathParts.h"
@@ -18,8 +19,6 @@ namespace kvx {
 
 namespace {
 
-const QCommandLineOption MapOption(QStringLiteral("map"), QString(), QStringLiteral("NAME"));
-const QCommandLineOption ImageOption(QStringLiteral("image"), QString(), QStringLiteral("BILD"));
 const QCommandLineOption BaseOption(QStringLiteral("base"), QString(), QStringLiteral("ORDNER"));
 const QCommandLineOption JsonOption(QStringLiteral("json"));
 const QCommandLineOption StrictOption(QStringLiteral("strict"));
@@ -107,20 +106,20 @@ std::string Counted(std::size_t count, const char* one, const char* many) {
 
 int RunCheckCommand(const TCommandArguments& arguments) {
     QCommandLineParser parser;
-    for (const QCommandLineOption& option :
-         {MapOption, ImageOption, BaseOption, JsonOption, StrictOption}) {
+    AddReaderOptions(parser);
+    for (const QCommandLineOption& option : {BaseOption, JsonOption, StrictOption}) {
         parser.addOption(option);
     }
     if (!parser.parse(QStringList(QStringLiteral("kvxtool")) + arguments) ||
         parser.positionalArguments().isEmpty()) {
         return UsageError("check", CheckArguments);
     }
+    // --map and --image as every reading command takes them.
+    const TReadOptions read = ReadOptions(parser);
     TCheckRun run;
-    if (parser.isSet(MapOption)) {
-        run.MapName = parser.value(MapOption).toStdString();
-    }
-    if (parser.isSet(ImageOption)) {
-        run.ImageFile = AbsoluteToolPath(ArgumentPath(parser.value(ImageOption)));
+    run.MapName = read.MapName;
+    if (read.ImageFile) {
+        run.ImageFile = AbsoluteToolPath(*read.ImageFile);
     }
     if (parser.isSet(BaseOption)) {
         run.Base = ArgumentPath(parser.value(BaseOption));
