@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -16,12 +17,17 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    // Remembered settings go to Qt's test folder under a name of their own, never to the
-    // user's, and every run starts from none.
+    // Remembered settings never touch the user's; each test process gets a folder of its own,
+    // because the suites run in parallel and would otherwise see each other's recent files.
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("Korvane-Tests"));
     QCoreApplication::setApplicationName(QStringLiteral("Korvane 2 Tests"));
-    QSettings().clear();
+    const QTemporaryDir settingsFolder;
+    if (!settingsFolder.isValid()) {
+        return 2;
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
