@@ -43,7 +43,6 @@ std::unique_ptr<TfrmMain> MakeWindow(const QImage& image, int areas, int zoomPer
     document.CurrentMap->Name = "karte";
     document.CurrentMap->ImageFile = "bild.png";
     document.SourceBitmap = image;
-    document.WorkBitmap = QImage(image.size(), QImage::Format_RGB32);
     window->SetUpEditorForMap();
     std::mt19937 random(42);
     std::uniform_int_distribution<int> x(0, image.width() - 200);

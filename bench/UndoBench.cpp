@@ -46,7 +46,7 @@ void MakeStep(TMapEdits& edits, std::mt19937& random, int step) {
     switch (step % 5) {
     case 0: {
         const QPoint p(std::stoi(props.Coords[1]), std::stoi(props.Coords[3]));
-        const THitResult grip = edits.Grab(p, status);
+        const THitResult grip = edits.Grab(TPointer::AtPixel(p.x(), p.y()), status);
         edits.DragGrabbed(grip, p, p + QPoint(7, 5), status);
         edits.FinishGesture();
         break;

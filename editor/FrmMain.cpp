@@ -306,7 +306,6 @@ void TfrmMain::ShowReadMap(TMapReadResult read) {
     ResetEditor();
     FDocument.CurrentMap = std::move(read.Map);
     FDocument.SourceBitmap = std::move(read.Bitmaps.SourceBitmap);
-    FDocument.WorkBitmap = std::move(read.Bitmaps.WorkBitmap);
     SetUpEditorForMap();
     {
         const TUpdatingControlsGuard guard(FState);

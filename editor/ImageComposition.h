@@ -1,15 +1,29 @@
 #pragma once
-// The picture the view shows, before zooming: the clean image with every area drawn on it.
+// The picture the view shows: the visible part of the clean image, scaled to the zoom, with
+// every area drawn on it at the view's own resolution.
 
 #include "model/ImageMap.h"
 
 #include <QImage>
+#include <QPoint>
+#include <QSize>
 
 namespace kvx {
 
-// Copies source into work (both the same size, work Format_RGB32) and draws the map's areas
-// on it. A large image is done in two halves on two threads, each copying and drawing its
-// own rows: the result is the same as drawing on the whole image, pixel for pixel.
-void ComposeImage(const QImage& source, QImage& work, const TImageMap& map);
+// Which part of the image the view shows and how large.
+struct TViewPlacement {
+    // The image point at the view's top-left corner.
+    QPoint Origin;
+    // The image pixels the view spans, and view pixels per image pixel.
+    QSize Visible;
+    double Scale = 1.0;
+};
+
+// Fills view (Format_RGB32, the view's size) with the part of source that placement names,
+// then draws the map's areas on it. Only the view's pixels are touched, so the cost follows
+// the view's size, not the image's. At scale 1 the result is, pixel for pixel, that part of
+// the image as drawing the areas on the whole image would give it.
+void ComposeView(const QImage& source, QImage& view, const TImageMap& map,
+                 const TViewPlacement& placement);
 
 } // namespace kvx

@@ -1,5 +1,5 @@
 #pragma once
-// The open map with the two bitmaps of its image: what every load fills and every reset frees.
+// The open map with the bitmap of its image: what every load fills and every reset frees.
 
 #include "model/ImageMap.h"
 #include "platform/ImageSource.h"
@@ -14,7 +14,6 @@ struct TMapDocument : TImageBitmaps {
     void Release() {
         CurrentMap.reset();
         SourceBitmap = QImage();
-        WorkBitmap = QImage();
     }
 };
 

@@ -161,9 +161,9 @@ void TMapEdits::DropDrawing() {
     emit Changed({TMapChangeKind::AreaRemoved, id});
 }
 
-THitResult TMapEdits::Grab(QPoint p, std::string& status) {
+THitResult TMapEdits::Grab(const TPointer& pointer, std::string& status) {
     FSelectionBefore = Map().SelectedId();
-    const THitResult grip = Map().HitTest(p.x(), p.y(), status);
+    const THitResult grip = Map().HitTest(pointer, status);
     if (grip == hrNone) {
         Map().ClearSelection();
         emit Changed({TMapChangeKind::Selection, 0});

@@ -73,7 +73,7 @@ public:
     void DropDrawing();
     // The edit tool's press: the hit area is selected and grabbed (handle or body); hrNone
     // clears the selection.
-    THitResult Grab(QPoint p, std::string& status);
+    THitResult Grab(const TPointer& pointer, std::string& status);
     // The grabbed area follows the mouse from one point to the next.
     void DragGrabbed(THitResult grip, QPoint from, QPoint to, std::string& status);
     // Ends the gesture as a release does and records its step when it changed the map. A
@@ -94,11 +94,11 @@ public:
     // --- Polygon vertices: a step each. The selected polygon is looked at first, then the
     // others in list order; the polygon changed is selected. ---
     // A vertex into the edge at p (not where a vertex already is).
-    bool InsertVertex(QPoint p);
+    bool InsertVertex(const TPointer& pointer);
     // The vertex at p goes, unless only three are left.
-    bool DeleteVertex(QPoint p);
-    bool CanInsertVertex(QPoint p) const;
-    bool CanDeleteVertex(QPoint p) const;
+    bool DeleteVertex(const TPointer& pointer);
+    bool CanInsertVertex(const TPointer& pointer) const;
+    bool CanDeleteVertex(const TPointer& pointer) const;
     // The polygon with id goes through change (out of the list and back in its place).
     bool ChangePolygon(std::int32_t id, const std::function<bool(TPolygonLinkArea&)>& change);
 

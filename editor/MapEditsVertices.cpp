@@ -9,8 +9,8 @@ namespace kvx {
 
 namespace {
 
-// How near an edge a click must come, as near as a handle's.
-constexpr double EdgeReach = 4;
+// How near an edge a click must come, in view pixels: as near as a handle's.
+constexpr double EdgeReach = HandleReach;
 
 // A vertex or an edge of a polygon in the map: the polygon's id and the index.
 struct TPolygonSpot {
@@ -20,7 +20,7 @@ struct TPolygonSpot {
 };
 
 // The vertex (vertex) or the edge at p; the selected polygon wins where polygons overlap.
-std::optional<TPolygonSpot> SpotAt(const TImageMap& map, QPoint p, bool vertex) {
+std::optional<TPolygonSpot> SpotAt(const TImageMap& map, const TPointer& p, bool vertex) {
     std::vector<std::size_t> order;
     const std::ptrdiff_t selected = map.IndexOf(map.SelectedId());
     if (selected >= 0) {
@@ -35,8 +35,7 @@ std::optional<TPolygonSpot> SpotAt(const TImageMap& map, QPoint p, bool vertex) 
         if (polygon == nullptr || polygon->IsOpen()) {
             continue;
         }
-        const std::ptrdiff_t index =
-            vertex ? polygon->VertexAt(p.x(), p.y()) : polygon->EdgeAt(p.x(), p.y(), EdgeReach);
+        const std::ptrdiff_t index = vertex ? polygon->VertexAt(p) : polygon->EdgeAt(p, EdgeReach);
         if (index != TPolygonLinkArea::NoPoint) {
             return TPolygonSpot{entry.Id, static_cast<std::size_t>(index), polygon};
         }
@@ -59,15 +58,15 @@ bool TMapEdits::ChangePolygon(std::int32_t id,
     return changed;
 }
 
-bool TMapEdits::CanInsertVertex(QPoint p) const {
+bool TMapEdits::CanInsertVertex(const TPointer& p) const {
     if (!HasMap() || GestureUnderWay()) {
         return false;
     }
     const std::optional<TPolygonSpot> edge = SpotAt(*FDocument.CurrentMap, p, false);
-    return edge && edge->Polygon->VertexAt(p.x(), p.y()) == TPolygonLinkArea::NoPoint;
+    return edge && edge->Polygon->VertexAt(p) == TPolygonLinkArea::NoPoint;
 }
 
-bool TMapEdits::CanDeleteVertex(QPoint p) const {
+bool TMapEdits::CanDeleteVertex(const TPointer& p) const {
     if (!HasMap() || GestureUnderWay()) {
         return false;
     }
@@ -75,13 +74,13 @@ bool TMapEdits::CanDeleteVertex(QPoint p) const {
     return vertex && vertex->Polygon->PointCount() > 3;
 }
 
-bool TMapEdits::InsertVertex(QPoint p) {
+bool TMapEdits::InsertVertex(const TPointer& p) {
     if (!CanInsertVertex(p)) {
         return false;
     }
     const TPolygonSpot edge = *SpotAt(Map(), p, false);
     const std::int32_t selectedBefore = Map().SelectedId();
-    const TPolygonPoint point{p.x(), p.y()};
+    const TPolygonPoint point{p.X, p.Y};
     ChangePolygon(edge.Id, [&](TPolygonLinkArea& polygon) {
         polygon.InsertPoint(edge.Index + 1, point);
         return true;
@@ -92,7 +91,7 @@ bool TMapEdits::InsertVertex(QPoint p) {
     return true;
 }
 
-bool TMapEdits::DeleteVertex(QPoint p) {
+bool TMapEdits::DeleteVertex(const TPointer& p) {
     if (!CanDeleteVertex(p)) {
         return false;
     }

@@ -188,12 +188,13 @@ void TToolController::pbxDisplayMouseDown(Qt::MouseButton button, int x, int y) 
     if (map.HasSelection() && state.DragState != dsCreating) {
         FWidgets.Panel->StoreAreaPanel();
     }
-    const QPoint p = FWidgets.View->ViewToImage(QPoint(x, y));
+    const TPointer pointer = FWidgets.View->PointerAt(QPoint(x, y));
+    const QPoint p(pointer.X, pointer.Y);
     FPointer = p;
     std::string status;
     if (state.ActiveTool == tlEdit) {
-        state.DragState = FContext.Edits.Grab(p, status);
-        FWidgets.Display->setCursor(CursorShapeOf(map.CursorAt(p.x(), p.y())));
+        state.DragState = FContext.Edits.Grab(pointer, status);
+        FWidgets.Display->setCursor(CursorShapeOf(map.CursorAt(pointer)));
         if (state.DragState != dsIdle) {
             state.LastMousePos = p;
             ShowStatus(0, FromText(status));
@@ -210,13 +211,13 @@ void TToolController::pbxDisplayDoubleClick(Qt::MouseButton button, int x, int y
     const TEditorState& state = FContext.State;
     if (button == Qt::LeftButton && state.ActiveTool == tlEdit && state.DragState == dsIdle &&
         FContext.HasMap()) {
-        const QPoint p = FWidgets.View->ViewToImage(QPoint(x, y));
+        const TPointer pointer = FWidgets.View->PointerAt(QPoint(x, y));
         FWidgets.FocusSink->setFocus(Qt::MouseFocusReason);
-        if (FContext.Edits.CanInsertVertex(p)) {
+        if (FContext.Edits.CanInsertVertex(pointer)) {
             if (FContext.Map().HasSelection()) {
                 FWidgets.Panel->StoreAreaPanel();
             }
-            FContext.Edits.InsertVertex(p);
+            FContext.Edits.InsertVertex(pointer);
             return; // its release finds no drag and does nothing
         }
     }
@@ -229,7 +230,8 @@ void TToolController::pbxDisplayMouseMove(int x, int y) {
         return;
     }
     TImageMap& map = FContext.Map();
-    const QPoint p = FWidgets.View->ViewToImage(QPoint(x, y));
+    const TPointer pointer = FWidgets.View->PointerAt(QPoint(x, y));
+    const QPoint p(pointer.X, pointer.Y);
     FPointer = p;
     std::string status;
     switch (state.DragState) {
@@ -250,7 +252,7 @@ void TToolController::pbxDisplayMouseMove(int x, int y) {
     default:
         ShowStatus(0, PositionText(p.x(), p.y()));
         if (map.HasSelection()) {
-            FWidgets.Display->setCursor(CursorShapeOf(map.CursorAt(p.x(), p.y())));
+            FWidgets.Display->setCursor(CursorShapeOf(map.CursorAt(pointer)));
         }
         return;
     }

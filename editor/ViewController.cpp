@@ -118,13 +118,13 @@ void TViewController::pbxDisplayMouseWheel(const QWheelEvent& wheel) {
 
 void TViewController::AdjustView() {
     TMapDocument& document = FContext.Document;
-    if (!document.CurrentMap || document.WorkBitmap.isNull()) {
+    if (!document.CurrentMap || !document.HasImage()) {
         return;
     }
     TEditorState& state = FContext.State;
     FViewStale = true;
-    const int width = document.WorkBitmap.width();
-    const int height = document.WorkBitmap.height();
+    const int width = document.SourceBitmap.width();
+    const int height = document.SourceBitmap.height();
     const TViewAxis horizontal =
         HorizontalViewAxis(width, state.ViewportSize.width(), state.ZoomFactor);
     const TViewAxis vertical =
@@ -172,41 +172,37 @@ void TViewController::RenderView() {
 }
 
 void TViewController::ComposeView() {
-    TMapDocument& document = FContext.Document;
+    const TMapDocument& document = FContext.Document;
     const TEditorState& state = FContext.State;
-    QImage& work = document.WorkBitmap;
-    const QImage& source = document.SourceBitmap;
-    if (work.size() != source.size() || work.format() != QImage::Format_RGB32) {
-        work = NewRgb32Bitmap(source.width(), source.height());
-        if (work.isNull()) {
-            return; // no memory for it: the view keeps what it showed
-        }
-    }
-    ComposeImage(source, work, *document.CurrentMap);
-
     QImage& view = FWidgets.Display->BackBuffer();
     const QSize viewSize = FWidgets.Display->size();
-    if (view.size() != viewSize) {
-        view = QImage(viewSize, QImage::Format_RGB32);
+    if (view.size() != viewSize || view.format() != QImage::Format_RGB32) {
+        QImage fresh = NewRgb32Bitmap(viewSize.width(), viewSize.height());
+        if (fresh.isNull() && !viewSize.isEmpty()) {
+            return; // no memory for it: the view keeps what it showed
+        }
+        view = std::move(fresh);
     }
     FViewStale = false;
     if (viewSize.isEmpty()) {
         return;
     }
-    QPainter painter(&view);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (state.ZoomFactor == 1.0f) {
-        painter.drawImage(QPoint(0, 0), work, QRect(state.ViewOrigin, viewSize));
-    } else {
-        painter.drawImage(QRect(QPoint(0, 0), viewSize), work,
-                          QRect(state.ViewOrigin, state.VisibleImageSize));
-    }
+    kvx::ComposeView(
+        document.SourceBitmap, view, *document.CurrentMap,
+        {state.ViewOrigin, state.VisibleImageSize, static_cast<double>(state.ZoomFactor)});
 }
 
 QPoint TViewController::ViewToImage(QPoint viewPoint) const {
     const TEditorState& state = FContext.State;
     return ViewToImagePoint(viewPoint, state.ZoomFactor, state.ViewOrigin);
+}
+
+TPointer TViewController::PointerAt(QPoint viewPoint) const {
+    const TEditorState& state = FContext.State;
+    const QPoint image = ViewToImage(viewPoint);
+    return {image.x(),           image.y(),     static_cast<double>(state.ZoomFactor),
+            viewPoint.x(),       viewPoint.y(), state.ViewOrigin.x(),
+            state.ViewOrigin.y()};
 }
 
 void TViewController::pbxDisplayPaint() {
@@ -226,7 +222,7 @@ QScrollBar* TViewController::ScrollBar(bool horizontal) const {
 
 void TViewController::ScrollBarChanged(bool horizontal) {
     QScrollBar* bar = ScrollBar(horizontal);
-    const QSize image = FContext.Document.WorkBitmap.size();
+    const QSize image = FContext.Document.SourceBitmap.size();
     const int imageLength = horizontal ? image.width() : image.height();
     // A bar whose direction now fits may still hold the page of an earlier image.
     const int position =
@@ -303,10 +299,10 @@ void TViewController::tbtZoomClick() {
 
 void TViewController::mniZoomFitClick() {
     const TMapDocument& document = FContext.Document;
-    if (!document.CurrentMap || document.WorkBitmap.isNull()) {
+    if (!document.CurrentMap || !document.HasImage()) {
         return;
     }
-    ApplyZoom(FitZoom(document.WorkBitmap.size(), FContext.State.ViewportSize), false);
+    ApplyZoom(FitZoom(document.SourceBitmap.size(), FContext.State.ViewportSize), false);
 }
 
 } // namespace kvx

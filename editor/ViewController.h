@@ -3,6 +3,7 @@
 // composing what it shows (RenderView), scrolling and the zoom commands.
 
 #include "editor/EditorContext.h"
+#include "model/Pointer.h"
 
 #include <QObject>
 #include <QPoint>
@@ -41,6 +42,8 @@ public:
     // Composes the image and every area and shows them; only while a map is open.
     void RenderView();
     QPoint ViewToImage(QPoint viewPoint) const;
+    // The pointer at viewPoint as the hit tests see it: its image pixel and its view pixel.
+    TPointer PointerAt(QPoint viewPoint) const;
 
     // Event handlers.
     void pbxDisplayPaint();

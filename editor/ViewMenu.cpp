@@ -22,7 +22,7 @@ TViewMenu::TViewMenu(const TEditorContext& context, const TViewMenuWidgets& widg
     connect(FWidgets.Display, &TDisplayView::ContextMenu, this, &TViewMenu::pbxDisplayContextMenu);
 }
 
-void TViewMenu::SelectAt(QPoint p) {
+void TViewMenu::SelectAt(const TPointer& p) {
     TMapEdits& edits = FContext.Edits;
     const TLinkArea* selected = FContext.Map().SelectedArea();
     if (dynamic_cast<const TPolygonLinkArea*>(selected) != nullptr &&
@@ -32,7 +32,7 @@ void TViewMenu::SelectAt(QPoint p) {
     // The hit test also picks the area that a press there would grab.
     std::string status;
     TImageMap& map = FContext.Map();
-    map.HitTest(p.x(), p.y(), status);
+    map.HitTest(p, status);
     edits.Select(map.SelectedId());
 }
 
@@ -45,7 +45,7 @@ void TViewMenu::pbxDisplayContextMenu(int x, int y, QPoint global) {
     if (FContext.Map().HasSelection()) {
         FWidgets.Panel->StoreAreaPanel();
     }
-    const QPoint p = FWidgets.View->ViewToImage(QPoint(x, y));
+    const TPointer p = FWidgets.View->PointerAt(QPoint(x, y));
     SelectAt(p);
     const TLinkArea* selected = FContext.Map().SelectedArea();
     for (QAction* action : {FDuplicate, FDelete, FToFront}) {

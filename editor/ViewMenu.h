@@ -4,6 +4,7 @@
 // vertex. Not while a gesture (a polygon being drawn above all) owns the right button.
 
 #include "editor/EditorContext.h"
+#include "model/Pointer.h"
 
 #include <QMenu>
 #include <QObject>
@@ -36,7 +37,7 @@ public:
 private:
     // The area under p becomes the selected one (none over empty space); the selected
     // polygon keeps the selection where its vertices and edges are in reach.
-    void SelectAt(QPoint p);
+    void SelectAt(const TPointer& p);
 
     TEditorContext FContext;
     TViewMenuWidgets FWidgets;

@@ -47,9 +47,8 @@ void FuzzLoadImage(const std::string& fileName, const std::uint8_t* data, std::s
     const std::string path = WriteFuzzFile(fileName, data, size);
     TImageBitmaps document;
     if (LoadImage(path, document)) {
-        if (document.SourceBitmap.size() != document.WorkBitmap.size() ||
-            document.SourceBitmap.format() != QImage::Format_RGB32 ||
-            document.WorkBitmap.format() != QImage::Format_RGB32) {
+        if (document.SourceBitmap.isNull() ||
+            document.SourceBitmap.format() != QImage::Format_RGB32) {
             std::abort();
         }
     } else if (document.HasImage()) {

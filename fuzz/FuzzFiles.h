@@ -15,7 +15,7 @@ std::string WriteFuzzFile(const std::string& name, const std::uint8_t* data, std
 const std::string& FuzzImage();
 
 // Writes the input as fileName and loads it as the editor would; aborts on a result that
-// breaks LoadImage's promises (two bitmaps of one size and format, or none after a failure).
+// breaks LoadImage's promises (an RGB32 image, or none after a failure).
 void FuzzLoadImage(const std::string& fileName, const std::uint8_t* data, std::size_t size);
 
 } // namespace kvx

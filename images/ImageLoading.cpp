@@ -1,6 +1,5 @@
 #include "images/ImageLoading.h"
 
-#include "images/ImageBitmap.h"
 #include "images/ImageFile.h"
 #include "images/ImageFormat.h"
 
@@ -55,9 +54,6 @@ std::optional<QImage> DecodePng(const std::string& path) {
 }
 
 bool LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps) {
-    // The clean previous picture stays in WorkBitmap whatever happens below (sharing the
-    // pixels is a copy: the next render detaches it).
-    bitmaps.WorkBitmap = bitmaps.SourceBitmap;
     try {
         const TImageFile file(imageFile);
         if (!file.IsOpen()) {
@@ -71,14 +67,7 @@ bool LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps) {
         if (!decoded || decoded->isNull()) {
             return false;
         }
-        // The work bitmap is allocated here, where a lack of memory still keeps the old image.
-        // Its pixels are left as they are: every render copies the whole image over them.
-        QImage work = NewRgb32Bitmap(decoded->width(), decoded->height());
-        if (work.isNull()) {
-            return false;
-        }
         bitmaps.SourceBitmap = std::move(*decoded);
-        bitmaps.WorkBitmap = std::move(work);
         return true;
     } catch (...) {
         return false;

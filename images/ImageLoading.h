@@ -1,5 +1,5 @@
 #pragma once
-// Loading of the map's image into the editor's two bitmaps through giflib, libjpeg and libpng
+// Loading of the map's image into the editor's bitmap through giflib, libjpeg and libpng
 // directly. The file's first bytes choose the decoder, whatever its name says.
 
 #include "platform/ImageSource.h"
@@ -15,9 +15,8 @@ namespace kvx {
 inline constexpr const char* UnknownImageFormatMessage =
     "Unbekanntes Bildformat! Es können nur GIF-, JPEG- und PNG-Grafiken geladen werden!";
 
-// Loads imageFile. True: SourceBitmap holds the image (Format_RGB32) and WorkBitmap is a new
-// bitmap of its size. False: nothing was loaded and both bitmaps keep their previous picture
-// (WorkBitmap holds a clean copy of SourceBitmap). Never throws, never shows anything.
+// Loads imageFile. True: SourceBitmap holds the image (Format_RGB32). False: nothing was
+// loaded and SourceBitmap keeps its previous picture. Never throws, never shows anything.
 bool LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps);
 
 // The decoders on their own, whatever the file holds; std::nullopt for any failure.

@@ -2,6 +2,9 @@
 // The drawing surface the link areas draw on. Rectangles and ellipses have exclusive right
 // and bottom bounds: Rectangle(0, 0, 10, 10) outlines the pixels 0 to 9.
 
+#include "model/Int32Arithmetic.h"
+#include "model/Pointer.h"
+
 #include <cstdint>
 
 namespace kvx {
@@ -37,6 +40,15 @@ public:
     virtual void MoveTo(int x, int y) = 0;
     // Line from the current position to (x, y), the end point itself not drawn.
     virtual void LineTo(int x, int y) = 0;
+    // A handle square centred on (hx, hy) with the current pen and brush, covering
+    // hx - HandleReach .. hx + HandleReach - 1 (and the same rows); a canvas that shows the
+    // image scaled keeps the square's size on the screen.
+    virtual void Handle(std::int64_t hx, std::int64_t hy) {
+        // A handle beyond the 32-bit range lies far outside every image; saturating keeps it
+        // there.
+        Rectangle(Saturate32(hx - HandleReach), Saturate32(hy - HandleReach),
+                  Saturate32(hx + HandleReach), Saturate32(hy + HandleReach));
+    }
 };
 
 } // namespace kvx

@@ -21,8 +21,8 @@ TCircleLinkArea::TCircleLinkArea(int x, int y, std::string& status) : CenterX(x)
     status = "Mittelpunkt (X: " + IntToStr(CenterX) + ", Y: " + IntToStr(CenterY) + ")";
 }
 
-bool TCircleLinkArea::IsOnRadiusHandle(int x, int y) const {
-    return IsOnHandle(x, y, static_cast<std::int64_t>(CenterX) + Radius, CenterY);
+bool TCircleLinkArea::IsOnRadiusHandle(const TPointer& pointer) const {
+    return pointer.Reaches(static_cast<std::int64_t>(CenterX) + Radius, CenterY);
 }
 
 bool TCircleLinkArea::Contains(int x, int y) const {
@@ -49,7 +49,7 @@ void TCircleLinkArea::Draw(TCanvas& canvas, bool selected) const {
     canvas.Ellipse(Saturate32(left), Saturate32(top), Saturate32(right), Saturate32(bottom));
     if (selected && !Editing) {
         PrepareHandles(canvas);
-        DrawHandle(canvas, right, CenterY);
+        canvas.Handle(right, CenterY);
     }
 }
 
@@ -90,20 +90,20 @@ void TCircleLinkArea::Move(int oldX, int oldY, int newX, int newY, std::string& 
     status = "NEU: Mittelpunkt (X: " + IntToStr(CenterX) + ", Y: " + IntToStr(CenterY) + ")";
 }
 
-TCursor TCircleLinkArea::CursorAt(int x, int y) const {
-    if (IsOnRadiusHandle(x, y)) {
+TCursor TCircleLinkArea::CursorAt(const TPointer& pointer) const {
+    if (IsOnRadiusHandle(pointer)) {
         return crSizeWE;
     }
-    return Contains(x, y) ? crHandPoint : crCross;
+    return Contains(pointer.X, pointer.Y) ? crHandPoint : crCross;
 }
 
-THitResult TCircleLinkArea::HitTest(int x, int y, std::string& status) {
-    if (IsOnRadiusHandle(x, y)) {
+THitResult TCircleLinkArea::HitTest(const TPointer& pointer, std::string& status) {
+    if (IsOnRadiusHandle(pointer)) {
         ActiveHandle = 1;
         status = "ALT: cRadius (" + IntToStr(Radius) + ")";
         return hrHandle;
     }
-    if (Contains(x, y)) {
+    if (Contains(pointer.X, pointer.Y)) {
         ActiveHandle = 0;
         status = "ALT: Mittelpunkt (X: " + IntToStr(CenterX) + ", Y: " + IntToStr(CenterY) + ")";
         return hrBody;

@@ -25,8 +25,10 @@ public:
     void Modify(int oldX, int oldY, int newX, int newY, TModifyMode mode,
                 std::string& status) override;
     void Move(int oldX, int oldY, int newX, int newY, std::string& status) override;
-    TCursor CursorAt(int x, int y) const override;
-    THitResult HitTest(int x, int y, std::string& status) override;
+    using TLinkArea::CursorAt;
+    using TLinkArea::HitTest;
+    TCursor CursorAt(const TPointer& pointer) const override;
+    THitResult HitTest(const TPointer& pointer, std::string& status) override;
     void GetProperties(TLinkAreaProperties& props) const override;
     void SetProperties(const TLinkAreaProperties& props) override;
     void GetHtml(bool editorAttributes, bool preview, std::string& html) const override;
@@ -35,7 +37,7 @@ public:
     bool Contains(int x, int y) const;
 
 private:
-    bool IsOnRadiusHandle(int x, int y) const;
+    bool IsOnRadiusHandle(const TPointer& pointer) const;
 };
 
 } // namespace kvx

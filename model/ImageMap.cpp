@@ -80,18 +80,18 @@ void TImageMap::SelectById(std::int32_t id) {
     }
 }
 
-THitResult TImageMap::HitTest(int x, int y, std::string& status) {
+THitResult TImageMap::HitTest(const TPointer& pointer, std::string& status) {
     // The selected area keeps priority over every other area, whatever the list order.
     if (HasSelection()) {
         const THitResult result =
-            FEntries[static_cast<std::size_t>(FSelected)].Area->HitTest(x, y, status);
+            FEntries[static_cast<std::size_t>(FSelected)].Area->HitTest(pointer, status);
         if (result != hrNone) {
             return result;
         }
         FSelected = -1;
     }
     for (std::size_t i = 0; i < FEntries.size(); ++i) {
-        const THitResult result = FEntries[i].Area->HitTest(x, y, status);
+        const THitResult result = FEntries[i].Area->HitTest(pointer, status);
         if (result != hrNone) {
             FSelected = static_cast<std::ptrdiff_t>(i);
             return result;
@@ -100,9 +100,9 @@ THitResult TImageMap::HitTest(int x, int y, std::string& status) {
     return hrNone;
 }
 
-TCursor TImageMap::CursorAt(int x, int y) const {
+TCursor TImageMap::CursorAt(const TPointer& pointer) const {
     const TLinkArea* selected = SelectedArea();
-    return selected == nullptr ? crCross : selected->CursorAt(x, y);
+    return selected == nullptr ? crCross : selected->CursorAt(pointer);
 }
 
 bool TImageMap::ModifySelected(int oldX, int oldY, int newX, int newY, TModifyMode mode,

@@ -42,8 +42,13 @@ public:
     bool HasSelection() const;
     void ClearSelection();
     void SelectById(std::int32_t id);
-    THitResult HitTest(int x, int y, std::string& status);
-    TCursor CursorAt(int x, int y) const;
+    THitResult HitTest(const TPointer& pointer, std::string& status);
+    TCursor CursorAt(const TPointer& pointer) const;
+    // The same for a pointer on image pixel (x, y) of a view at 100 %.
+    THitResult HitTest(int x, int y, std::string& status) {
+        return HitTest(TPointer::AtPixel(x, y), status);
+    }
+    TCursor CursorAt(int x, int y) const { return CursorAt(TPointer::AtPixel(x, y)); }
     bool ModifySelected(int oldX, int oldY, int newX, int newY, TModifyMode mode,
                         std::string& status);
     bool MoveSelected(int oldX, int oldY, int newX, int newY, std::string& status);

@@ -56,17 +56,6 @@ void TLinkArea::PrepareHandles(TCanvas& canvas) {
     canvas.SetBrushStyle(TBrushStyle::bsSolid);
 }
 
-void TLinkArea::DrawHandle(TCanvas& canvas, std::int64_t hx, std::int64_t hy) {
-    // A handle beyond the 32-bit range lies far outside every image; saturating keeps it there.
-    canvas.Rectangle(Saturate32(hx - HandleReach), Saturate32(hy - HandleReach),
-                     Saturate32(hx + HandleReach), Saturate32(hy + HandleReach));
-}
-
-bool TLinkArea::IsOnHandle(std::int64_t x, std::int64_t y, std::int64_t hx, std::int64_t hy) {
-    return hx - HandleReach <= x && x <= hx + HandleReach && hy - HandleReach <= y &&
-           y <= hy + HandleReach;
-}
-
 void TLinkArea::GetCommonProperties(TLinkAreaProperties& props) const {
     props.Href = Href;
     props.Alt = Alt;

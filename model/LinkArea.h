@@ -2,6 +2,7 @@
 // The abstract link area: the data every area carries and its eight operations.
 
 #include "model/Canvas.h"
+#include "model/Pointer.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -63,8 +64,13 @@ public:
     virtual void Modify(int oldX, int oldY, int newX, int newY, TModifyMode mode,
                         std::string& status) = 0;
     virtual void Move(int oldX, int oldY, int newX, int newY, std::string& status) = 0;
-    virtual TCursor CursorAt(int x, int y) const = 0;
-    virtual THitResult HitTest(int x, int y, std::string& status) = 0;
+    virtual TCursor CursorAt(const TPointer& pointer) const = 0;
+    virtual THitResult HitTest(const TPointer& pointer, std::string& status) = 0;
+    // The same for a pointer on image pixel (x, y) of a view at 100 %.
+    TCursor CursorAt(int x, int y) const { return CursorAt(TPointer::AtPixel(x, y)); }
+    THitResult HitTest(int x, int y, std::string& status) {
+        return HitTest(TPointer::AtPixel(x, y), status);
+    }
     virtual void GetProperties(TLinkAreaProperties& props) const = 0;
     // Takes the texts, Color and Contrast, then the coordinates in order. A coordinate text
     // that is not an integer raises EConvertError, a missing one std::out_of_range; what was
@@ -81,17 +87,10 @@ protected:
     TLinkArea(const TLinkArea&) = default;
     TLinkArea& operator=(const TLinkArea&) = default;
 
-    // Half the size of a handle square; also the reach of the handle hit test.
-    static constexpr int HandleReach = 4;
-
     // Pen and brush for the outline: clear brush, dotted unless selected, inverting or Color.
     void PrepareOutline(TCanvas& canvas, bool selected) const;
     // Pen and brush for the handles: black border, white filling, copying.
     static void PrepareHandles(TCanvas& canvas);
-    // The 8 x 8 square covering hx - 4 .. hx + 3 and hy - 4 .. hy + 3.
-    static void DrawHandle(TCanvas& canvas, std::int64_t hx, std::int64_t hy);
-    // (x, y) lies within 4 pixels of (hx, hy) in both directions, bounds included.
-    static bool IsOnHandle(std::int64_t x, std::int64_t y, std::int64_t hx, std::int64_t hy);
 
     // The six texts, Color and Contrast, as every shape reads and writes them.
     void GetCommonProperties(TLinkAreaProperties& props) const;

@@ -139,29 +139,32 @@ bool TPolygonLinkArea::Contains(int x, int y) const {
     return count % 2 == 1;
 }
 
-std::ptrdiff_t TPolygonLinkArea::VertexAt(int x, int y) const {
+std::ptrdiff_t TPolygonLinkArea::VertexAt(const TPointer& pointer) const {
     for (std::size_t i = 0; i < FPoints.size(); ++i) {
-        if (IsOnHandle(x, y, FPoints[i].X, FPoints[i].Y)) {
+        if (pointer.Reaches(FPoints[i].X, FPoints[i].Y)) {
             return static_cast<std::ptrdiff_t>(i);
         }
     }
     return NoPoint;
 }
 
-std::ptrdiff_t TPolygonLinkArea::EdgeAt(int x, int y, double reach) const {
+std::ptrdiff_t TPolygonLinkArea::EdgeAt(const TPointer& pointer, double reach) const {
     const std::size_t n = FPoints.size();
     if (FOpen || n < 2) {
         return NoPoint;
     }
+    // Measured in image pixels from where the pointer points within its pixel.
+    const double x = pointer.FineX();
+    const double y = pointer.FineY();
     std::ptrdiff_t nearest = NoPoint;
-    double best = reach;
+    double best = reach / pointer.Scale;
     for (std::size_t i = 0; i < n; ++i) {
         const TPolygonPoint& p = FPoints[i];
         const TPolygonPoint& q = FPoints[(i + 1) % n];
         const double ex = static_cast<double>(Distance(p.X, q.X));
         const double ey = static_cast<double>(Distance(p.Y, q.Y));
-        const double px = static_cast<double>(Distance(p.X, x));
-        const double py = static_cast<double>(Distance(p.Y, y));
+        const double px = x - p.X;
+        const double py = y - p.Y;
         const double length2 = ex * ex + ey * ey;
         // The foot of the perpendicular, held to the edge's own stretch.
         const double t = length2 > 0 ? std::clamp((px * ex + py * ey) / length2, 0.0, 1.0) : 0.0;
@@ -203,7 +206,7 @@ void TPolygonLinkArea::Draw(TCanvas& canvas, bool selected) const {
     if (selected && !Editing) {
         PrepareHandles(canvas);
         for (const TPolygonPoint& point : FPoints) {
-            DrawHandle(canvas, point.X, point.Y);
+            canvas.Handle(point.X, point.Y);
         }
     }
 }
@@ -255,15 +258,17 @@ void TPolygonLinkArea::Move(int oldX, int oldY, int newX, int newY, std::string&
     status = "NEU: " + PointText(newX, newY);
 }
 
-TCursor TPolygonLinkArea::CursorAt(int x, int y) const {
-    if (VertexAt(x, y) != NoPoint) {
+TCursor TPolygonLinkArea::CursorAt(const TPointer& pointer) const {
+    if (VertexAt(pointer) != NoPoint) {
         return crSizeAll;
     }
-    return Contains(x, y) ? crHandPoint : crCross;
+    return Contains(pointer.X, pointer.Y) ? crHandPoint : crCross;
 }
 
-THitResult TPolygonLinkArea::HitTest(int x, int y, std::string& status) {
-    FCurrent = VertexAt(x, y);
+THitResult TPolygonLinkArea::HitTest(const TPointer& pointer, std::string& status) {
+    const int x = pointer.X;
+    const int y = pointer.Y;
+    FCurrent = VertexAt(pointer);
     if (FCurrent != NoPoint) {
         const TPolygonPoint& point = FPoints[static_cast<std::size_t>(FCurrent)];
         status = "ALT: " + PointText(point.X, point.Y);

@@ -43,18 +43,20 @@ public:
     void Modify(int oldX, int oldY, int newX, int newY, TModifyMode mode,
                 std::string& status) override;
     void Move(int oldX, int oldY, int newX, int newY, std::string& status) override;
-    TCursor CursorAt(int x, int y) const override;
-    THitResult HitTest(int x, int y, std::string& status) override;
+    using TLinkArea::CursorAt;
+    using TLinkArea::HitTest;
+    TCursor CursorAt(const TPointer& pointer) const override;
+    THitResult HitTest(const TPointer& pointer, std::string& status) override;
     void GetProperties(TLinkAreaProperties& props) const override;
     // Coords needs four entries per vertex; the number of vertices never changes here.
     void SetProperties(const TLinkAreaProperties& props) override;
     void GetHtml(bool editorAttributes, bool preview, std::string& html) const override;
 
-    // Index of the first vertex within handle reach of (x, y), or NoPoint.
-    std::ptrdiff_t VertexAt(int x, int y) const;
-    // Of a closed polygon: the edge nearest (x, y) within reach pixels of it, as the index
-    // of its first vertex (the last edge returns to vertex 0), or NoPoint.
-    std::ptrdiff_t EdgeAt(int x, int y, double reach) const;
+    // Index of the first vertex whose handle the pointer reaches, or NoPoint.
+    std::ptrdiff_t VertexAt(const TPointer& pointer) const;
+    // Of a closed polygon: the edge nearest the pointer within reach view pixels of it, as
+    // the index of its first vertex (the last edge returns to vertex 0), or NoPoint.
+    std::ptrdiff_t EdgeAt(const TPointer& pointer, double reach) const;
     // A vertex put before index (at most PointCount()).
     void InsertPoint(std::size_t index, TPolygonPoint point);
     // Removes the vertex at index; false, with nothing changed, when three or fewer are left

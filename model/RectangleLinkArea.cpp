@@ -63,10 +63,10 @@ TRectangleLinkArea::THandlePoint TRectangleLinkArea::HandlePoint(int code) const
     }
 }
 
-int TRectangleLinkArea::HandleAt(int x, int y, const std::array<int, 8>& order) const {
+int TRectangleLinkArea::HandleAt(const TPointer& pointer, const std::array<int, 8>& order) const {
     for (const int code : order) {
         const THandlePoint handle = HandlePoint(code);
-        if (IsOnHandle(x, y, handle.X, handle.Y)) {
+        if (pointer.Reaches(handle.X, handle.Y)) {
             return code;
         }
     }
@@ -98,7 +98,7 @@ void TRectangleLinkArea::Draw(TCanvas& canvas, bool selected) const {
         PrepareHandles(canvas);
         for (const int code : DrawOrder) {
             const THandlePoint handle = HandlePoint(code);
-            DrawHandle(canvas, handle.X, handle.Y);
+            canvas.Handle(handle.X, handle.Y);
         }
     }
 }
@@ -170,16 +170,16 @@ void TRectangleLinkArea::Move(int oldX, int oldY, int newX, int newY, std::strin
     status = CornersText("NEU: ");
 }
 
-TCursor TRectangleLinkArea::CursorAt(int x, int y) const {
-    if (const int code = HandleAt(x, y, CursorOrder); code != 0) {
+TCursor TRectangleLinkArea::CursorAt(const TPointer& pointer) const {
+    if (const int code = HandleAt(pointer, CursorOrder); code != 0) {
         return CursorOfHandle(code);
     }
-    return Contains(x, y) ? crHandPoint : crCross;
+    return Contains(pointer.X, pointer.Y) ? crHandPoint : crCross;
 }
 
-THitResult TRectangleLinkArea::HitTest(int x, int y, std::string& status) {
-    ActiveHandle = HandleAt(x, y, HitOrder);
-    if (ActiveHandle == 0 && !Contains(x, y)) {
+THitResult TRectangleLinkArea::HitTest(const TPointer& pointer, std::string& status) {
+    ActiveHandle = HandleAt(pointer, HitOrder);
+    if (ActiveHandle == 0 && !Contains(pointer.X, pointer.Y)) {
         ActiveHandle = -1;
         return hrNone;
     }

@@ -26,8 +26,10 @@ public:
     void Modify(int oldX, int oldY, int newX, int newY, TModifyMode mode,
                 std::string& status) override;
     void Move(int oldX, int oldY, int newX, int newY, std::string& status) override;
-    TCursor CursorAt(int x, int y) const override;
-    THitResult HitTest(int x, int y, std::string& status) override;
+    using TLinkArea::CursorAt;
+    using TLinkArea::HitTest;
+    TCursor CursorAt(const TPointer& pointer) const override;
+    THitResult HitTest(const TPointer& pointer, std::string& status) override;
     void GetProperties(TLinkAreaProperties& props) const override;
     void SetProperties(const TLinkAreaProperties& props) override;
     void GetHtml(bool editorAttributes, bool preview, std::string& html) const override;
@@ -42,7 +44,7 @@ private:
     // Where handle code (1 to 8) sits.
     THandlePoint HandlePoint(int code) const;
     // The first handle in order within reach of (x, y), or 0 when there is none.
-    int HandleAt(int x, int y, const std::array<int, 8>& order) const;
+    int HandleAt(const TPointer& pointer, const std::array<int, 8>& order) const;
     // Swaps the edges where the first is greater.
     void Normalize();
     // "(X: X1, Y: Y1) -> (X: X2, Y:Y2)" behind the given prefix.

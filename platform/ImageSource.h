@@ -1,5 +1,5 @@
 #pragma once
-// The two bitmaps of a map's image, and the image files as the readers of stored maps need
+// The bitmap of a map's image, and the image files as the readers of stored maps need
 // them. The formats layer reads maps without linking the decoders; the images layer provides
 // the image source it is handed.
 
@@ -10,10 +10,9 @@
 namespace kvx {
 
 struct TImageBitmaps {
-    // The loaded image, never drawn on; a null QImage means no image.
+    // The loaded image (Format_RGB32), never drawn on: the view draws the areas on its own
+    // copy of the part it shows. A null QImage means no image.
     QImage SourceBitmap;
-    // Same size as SourceBitmap; every render composes the image and the areas on it.
-    QImage WorkBitmap;
 
     bool HasImage() const { return !SourceBitmap.isNull(); }
 };

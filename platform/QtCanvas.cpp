@@ -78,8 +78,14 @@ bool ClipSegment(QPointF& p0, QPointF& p1, const QRectF& box) {
 TQtCanvas::TQtCanvas(QImage& image) : TQtCanvas(image, 0, image.height()) {}
 
 TQtCanvas::TQtCanvas(QImage& band, int bandTop, int imageHeight)
-    : FPainter(&band), FWidth(band.width()), FHeight(band.height()), FBandTop(bandTop),
-      FImageBottom(std::int64_t{imageHeight} - bandTop), FOutline(band.width(), band.height()) {
+    : TQtCanvas(band, TPictureBox{0, -std::int64_t{bandTop}, band.width(),
+                                  std::int64_t{imageHeight} - bandTop}) {
+    FBandTop = bandTop;
+}
+
+TQtCanvas::TQtCanvas(QImage& target, const TPictureBox& picture)
+    : FPainter(&target), FWidth(target.width()), FHeight(target.height()), FPicture(picture),
+      FOutline(target.width(), target.height()) {
     // A null image gives an inactive painter; every drawing call then does nothing.
     if (FPainter.isActive()) {
         FPainter.setRenderHint(QPainter::Antialiasing, false);
@@ -197,6 +203,10 @@ std::optional<TQtCanvas::TBox> TQtCanvas::DrawableBox(std::int64_t x1, std::int6
 }
 
 void TQtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    Rectangle64(x1, y1, x2, y2);
+}
+
+void TQtCanvas::Rectangle64(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
     const std::optional<TBox> box = DrawableBox(x1, y1, x2, y2);
     if (!box) {
         return;
@@ -245,6 +255,10 @@ void TQtCanvas::DrawWideRectangle(const TBox& box) {
 }
 
 void TQtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    Ellipse64(x1, y1, x2, y2);
+}
+
+void TQtCanvas::Ellipse64(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
     const std::optional<TBox> box = DrawableBox(x1, y1, x2, y2);
     if (!box) {
         return;
@@ -268,7 +282,8 @@ void TQtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     // that are small or lie within the image are drawn whole; of the others only the arcs
     // crossing the image are drawn. The box's right and bottom lines run through the last
     // pixels.
-    const bool inside = left >= 0 && top >= -FBandTop && right <= FWidth && bottom <= FImageBottom;
+    const bool inside = left >= FPicture.Left && top >= FPicture.Top && right <= FPicture.Right &&
+                        bottom <= FPicture.Bottom;
     if (!inside && (width > DirectEllipseLimit || height > DirectEllipseLimit)) {
         DrawLargeEllipse(QRectF(static_cast<double>(left), static_cast<double>(top),
                                 static_cast<double>(width - 1), static_cast<double>(height - 1)));
@@ -287,9 +302,11 @@ void TQtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void TQtCanvas::DrawLargeEllipse(const QRectF& bounds) {
-    // Cut to the whole image, not to a band of it, so that every band sees the same arcs.
-    const QRectF clip(-2, static_cast<double>(-FBandTop - 2), FWidth + 4,
-                      static_cast<double>(FImageBottom + FBandTop + 4));
+    // Cut to the whole picture, not to the part on this target, so that every part sees the
+    // same arcs.
+    const QRectF clip(static_cast<double>(FPicture.Left - 2), static_cast<double>(FPicture.Top - 2),
+                      static_cast<double>(FPicture.Right - FPicture.Left + 4),
+                      static_cast<double>(FPicture.Bottom - FPicture.Top + 4));
     const TEllipseClipping clipping(bounds, clip, EllipseTolerance);
     if (FBrushStyle == TBrushStyle::bsSolid) {
         const QPolygonF area = clipping.ClippedArea();
@@ -317,11 +334,19 @@ void TQtCanvas::DrawLargeEllipse(const QRectF& bounds) {
 }
 
 void TQtCanvas::MoveTo(int x, int y) {
+    MoveTo64(x, y);
+}
+
+void TQtCanvas::MoveTo64(std::int64_t x, std::int64_t y) {
     FX = x;
     FY = y - FBandTop;
 }
 
 void TQtCanvas::LineTo(int x, int y) {
+    LineTo64(x, y);
+}
+
+void TQtCanvas::LineTo64(std::int64_t x, std::int64_t y) {
     if (FPainter.isActive()) {
         if (FPenWidth > 1) {
             DrawSegment(FX, FY, x, y - FBandTop);

@@ -30,6 +30,16 @@ public:
     // imageHeight rows high: drawing in image coordinates, the band shows exactly the pixels
     // that drawing on the whole image would give it.
     TQtCanvas(QImage& band, int bandTop, int imageHeight);
+    // Paints on target in its own pixel coordinates, where the picture that is drawn covers
+    // [left, right) x [top, bottom): large ellipses are cut to that picture, so that a part of
+    // it shows the pixels drawing on the whole of it would give.
+    struct TPictureBox {
+        std::int64_t Left;
+        std::int64_t Top;
+        std::int64_t Right;
+        std::int64_t Bottom;
+    };
+    TQtCanvas(QImage& target, const TPictureBox& picture);
 
     void SetPenStyle(TPenStyle style) override;
     void SetPenWidth(int width) override;
@@ -41,6 +51,11 @@ public:
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
+    // The same with coordinates beyond the 32-bit range, as a scaled view needs them.
+    void Rectangle64(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
+    void Ellipse64(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
+    void MoveTo64(std::int64_t x, std::int64_t y);
+    void LineTo64(std::int64_t x, std::int64_t y);
 
     // Box sides above which an ellipse reaching beyond the image is drawn only where its arcs
     // cross the image, instead of being walked over its whole length.
@@ -80,10 +95,11 @@ private:
     QPainter FPainter;
     int FWidth = 0;
     int FHeight = 0;
-    // Image rows in band coordinates: the band's first row is image row FBandTop, and the
-    // image spans the band rows -FBandTop .. FImageBottom - 1.
+    // Drawing coordinates minus these are target pixels: a band's first row is image row
+    // FBandTop.
     std::int64_t FBandTop = 0;
-    std::int64_t FImageBottom = 0;
+    // The whole picture in target pixels.
+    TPictureBox FPicture{};
     TPenStyle FPenStyle = TPenStyle::psSolid;
     int FPenWidth = 1;
     TColor FPenColor = clBlack;

@@ -123,7 +123,6 @@ TEST_F(CommandsMapProperties, AnotherImagePathLoadsTheImage) {
         Main().tbtMapProperties->trigger();
         EXPECT_EQ(Map().ImageFile, image.toStdString());
         EXPECT_EQ(ImageSize(), c.Size) << c.FileName.toStdString();
-        EXPECT_EQ(Main().Document().WorkBitmap.size(), c.Size);
         EXPECT_TRUE(dialogs.MessageTexts().empty());
     }
 }

@@ -31,7 +31,6 @@ protected:
         read.Map->Name = "karte";
         read.Bitmaps.SourceBitmap = QImage(400, 300, QImage::Format_RGB32);
         read.Bitmaps.SourceBitmap.fill(Qt::white);
-        read.Bitmaps.WorkBitmap = read.Bitmaps.SourceBitmap.copy();
         for (int i = Between(0, 30); i > 0; --i) {
             const auto kind = static_cast<std::uint8_t>(Between(akRectangle, akPolygon));
             std::vector<std::int32_t> coords;
@@ -79,7 +78,7 @@ protected:
         switch (action) {
         case 1:
         case 2: {
-            const THitResult grip = Edits().Grab(point, status);
+            const THitResult grip = Edits().Grab(TPointer::AtPixel(point.x(), point.y()), status);
             if (grip != hrNone) {
                 Edits().DragGrabbed(grip, point, point + QPoint(Between(-9, 9), Between(-9, 9)),
                                     status);

@@ -32,7 +32,6 @@ void TEditorTest::OpenMap(int width, int height, QColor fill) {
     document.CurrentMap->Name = "karte";
     document.SourceBitmap = QImage(width, height, QImage::Format_RGB32);
     document.SourceBitmap.fill(fill);
-    document.WorkBitmap = QImage(width, height, QImage::Format_RGB32);
     FMain->SetUpEditorForMap();
     FMain->AdjustView();
 }

@@ -1,7 +1,8 @@
-// The composed picture of a large image is drawn in two bands on two threads; it must be
-// exactly what one canvas on the whole image draws.
+// The view's picture: at 100 % exactly the part of the image that drawing on the whole image
+// gives; at other zooms outlines one view pixel wide and handles of 8 x 8 view pixels.
 #include "editor/ImageComposition.h"
 #include "model/AreaFromCoordinates.h"
+#include "model/Pointer.h"
 #include "platform/QtCanvas.h"
 
 #include <QPainter>
@@ -62,35 +63,90 @@ QImage Source(int width, int height, QImage::Format format) {
     return image.convertToFormat(format);
 }
 
-struct TCompositionCase {
-    int Width;
-    int Height;
-    QImage::Format Format;
+struct TCutOutCase {
+    QPoint Origin;
+    QSize View;
 };
 
-TEST(ImageComposition, TwoBandsGiveWhatOneCanvasOnTheWholeImageGives) {
-    const TCompositionCase cases[] = {
-        {1600, 1200, QImage::Format_RGB32},
-        {1500, 1001, QImage::Format_RGB32}, // odd height: bands of unequal size
-        {1400, 900, QImage::Format_ARGB32}, // copied through QPainter
-        {300, 200, QImage::Format_RGB32},   // small: one band
+TEST(ImageComposition, ViewAtFullSizeIsTheWholeImageDrawingCutOut) {
+    constexpr int width = 1600;
+    constexpr int height = 1200;
+    const QImage source = Source(width, height, QImage::Format_RGB32);
+    TImageMap map;
+    AddScatteredAreas(map, width, height);
+    QImage whole = source;
+    {
+        TQtCanvas canvas(whole);
+        map.Draw(canvas);
+    }
+    ASSERT_NE(whole, source); // areas were drawn
+    const TCutOutCase cases[] = {
+        {{0, 0}, {800, 600}},
+        {{333, 517}, {701, 443}},          // odd origin and size: the dots keep their places
+        {{900, 600}, {700, 600}},          // up to the bottom-right corner
+        {{1, height / 2 - 5}, {1599, 11}}, // a thin band through the huge shapes
     };
-    for (const TCompositionCase& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.Width << " x " << c.Height);
-        const QImage source = Source(c.Width, c.Height, c.Format);
-        TImageMap map;
-        AddScatteredAreas(map, c.Width, c.Height);
+    for (const TCutOutCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.Origin.x() << "," << c.Origin.y());
+        QImage view(c.View, QImage::Format_RGB32);
+        view.fill(Qt::green); // every pixel must be overwritten
+        ComposeView(source, view, map, {c.Origin, c.View, 1.0});
+        ASSERT_EQ(view, whole.copy(QRect(c.Origin, c.View)));
+    }
+}
 
-        QImage expected = source.convertToFormat(QImage::Format_RGB32);
-        {
-            TQtCanvas canvas(expected);
-            map.Draw(canvas);
+// The view pixels of colour in row or column `line` of view, from `from` to `to` (exclusive).
+std::vector<int> Marked(const QImage& view, bool row, int line, int from, int to, QRgb colour) {
+    std::vector<int> found;
+    for (int i = from; i < to; ++i) {
+        if (view.pixel(row ? i : line, row ? line : i) == colour) {
+            found.push_back(i);
         }
-        QImage work(c.Width, c.Height, QImage::Format_RGB32);
-        work.fill(Qt::green); // every pixel must be overwritten
-        ComposeImage(source, work, map);
-        ASSERT_EQ(work, expected);
-        EXPECT_NE(work, source.convertToFormat(QImage::Format_RGB32)); // areas were drawn
+    }
+    return found;
+}
+
+TEST(ImageComposition, OutlinesStayOnePixelWideAndHandlesKeepTheirSizeAtEveryZoom) {
+    constexpr QRgb blue = 0xFF0000FF;
+    constexpr QRgb black = 0xFF000000;
+    QImage source(800, 600, QImage::Format_RGB32);
+    source.fill(Qt::white);
+    TImageMap map;
+    for (const auto& coords : {std::vector<std::int32_t>{500, 100, 700, 500},    // dotted
+                               std::vector<std::int32_t>{100, 100, 400, 400}}) { // selected
+        AddAreaFromCoordinates(map, akRectangle, coords);
+        TLinkAreaProperties props;
+        map.GetSelectedProperties(props);
+        props.Contrast = false;
+        props.Color = 0xFF0000; // blue as 0x00BBGGRR
+        map.SetSelectedProperties(props);
+        map.SelectById(map.LastId());
+    }
+    for (const double scale : {0.25, 1.0, 4.0}) {
+        SCOPED_TRACE(::testing::Message() << scale * 100 << " %");
+        const auto at = [scale](std::int64_t c) {
+            return static_cast<int>(ViewCoordinate(c, 0, scale));
+        };
+        const QSize size(static_cast<int>(800 * scale), static_cast<int>(600 * scale));
+        QImage view(size, QImage::Format_RGB32);
+        ComposeView(source, view, map, {{0, 0}, source.size(), scale});
+
+        // The selected rectangle's two sides, each one view pixel wide, through the middle of
+        // the image pixels they mark.
+        EXPECT_EQ(Marked(view, true, at(150), 0, at(450), blue),
+                  (std::vector<int>{at(100), at(399)}));
+        // Its corner handle: 8 x 8 view pixels with a black border around its centre.
+        const int hx = at(100);
+        const int hy = at(100);
+        EXPECT_EQ(Marked(view, true, hy - HandleReach, hx - 8, hx + 8, black).size(), 8u);
+        EXPECT_EQ(Marked(view, false, hx - HandleReach, hy - 8, hy + 8, black).size(), 8u);
+        EXPECT_EQ(view.pixel(hx, hy), 0xFFFFFFFFU);
+        // The dotted outline of the other: every third view pixel of its side, so still seen
+        // at a quarter.
+        const std::vector<int> dots = Marked(view, false, at(500), at(100), at(500), blue);
+        const int side = at(499) - at(100) + 1;
+        EXPECT_GE(dots.size(), static_cast<std::size_t>(side / 3 - 1));
+        EXPECT_LE(dots.size(), static_cast<std::size_t>(side / 3 + 1));
     }
 }
 

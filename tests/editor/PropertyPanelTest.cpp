@@ -190,7 +190,6 @@ TEST_F(PropertyPanel, AMapThatGoesTakesItsAreasTextsOutOfThePanel) {
              read.Map = std::make_unique<TImageMap>();
              read.Bitmaps.SourceBitmap = QImage(50, 40, QImage::Format_RGB32);
              read.Bitmaps.SourceBitmap.fill(Qt::white);
-             read.Bitmaps.WorkBitmap = read.Bitmaps.SourceBitmap.copy();
              main.ShowReadMap(std::move(read));
          }},
     };

@@ -246,6 +246,34 @@ INSTANTIATE_TEST_SUITE_P(
                       THandleCase{{40, 20}, Qt::SizeVerCursor, {"20", "27", "60", "60"}},
                       THandleCase{{20, 20}, Qt::SizeFDiagCursor, {"25", "27", "60", "60"}}));
 
+TEST_F(ToolMouse, HandlesAreCaughtWithinFourViewPixelsAtEveryZoom) {
+    AddRectangle(20, 20, 60, 60);
+    const struct {
+        const char* Zoom;
+        int Offset; // view pixels right of and below the centre of the corner handle (60, 60)
+        TDragState Expected;
+    } cases[] = {
+        {"mniZoom25", 4, dsHandle},   {"mniZoom25", 5, dsIdle},  {"mniZoom25", -5, dsMoving},
+        {"mniZoom100", 4, dsHandle},  {"mniZoom100", 5, dsIdle}, {"mniZoom100", -5, dsMoving},
+        {"mniZoom400", -4, dsHandle}, {"mniZoom400", 5, dsIdle}, {"mniZoom400", -5, dsMoving},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.Zoom << " " << c.Offset);
+        Main().findChild<QAction*>(QString::fromLatin1(c.Zoom))->trigger();
+        Main().scbHorizontal->setValue(0);
+        Main().scbVertical->setValue(0);
+        Map().SelectById(1);
+        const int handle =
+            static_cast<int>(ViewCoordinate(60, 0, static_cast<double>(State().ZoomFactor)));
+        const int at = handle + c.Offset;
+        Press(at, at);
+        EXPECT_EQ(State().DragState, c.Expected);
+        Release(at, at);
+        Map().SelectById(1);
+        EXPECT_EQ(Values(SelectedProperties()), Strings({"20", "20", "60", "60"}));
+    }
+}
+
 TEST_F(ToolMouse, MovingAnAreaKeepsItsSizeAndRefreshesItsSummary) {
     AddRectangle(20, 20, 60, 60);
     Main().ShowSelectedArea();

@@ -293,21 +293,34 @@ TEST_F(TEditorTest, RenderShowsTheAreasOnTheImageWithoutTouchingTheSource) {
     EXPECT_EQ(Main().Document().SourceBitmap.pixel(10, 10), qRgb(255, 255, 255));
 }
 
-TEST_F(TEditorTest, RenderStretchesEachImagePixelAtDoubleZoom) {
+TEST_F(TEditorTest, RenderStretchesTheImageButDrawsOutlinesOneViewPixelWideAtDoubleZoom) {
     OpenMap(100, 80, Qt::white);
+    Main().Document().SourceBitmap.setPixel(70, 60, qRgb(255, 0, 0));
     SetViewport(400, 400);
     AddRectangle(10, 10, 50, 40);
     SetSelectedColor(0x00FF00); // green
     Main().mniZoom200->trigger();
     Main().RenderView();
     ASSERT_EQ(Main().pbxDisplay->BackBuffer().size(), QSize(200, 160));
-    // Image pixel (20, 10) lies on the selected rectangle's top edge, between its handles.
-    for (const QPoint view : {QPoint(40, 20), QPoint(41, 20), QPoint(40, 21), QPoint(41, 21)}) {
-        EXPECT_EQ(ViewPixel(Main(), view.x(), view.y()), qRgb(0, 255, 0))
-            << view.x() << "," << view.y();
+    const struct {
+        QPoint View;
+        QRgb Colour;
+    } cases[] = {
+        // Image pixel (20, 10) lies on the selected rectangle's top edge, between its handles:
+        // the line runs through the middle of its 2 x 2 view pixels.
+        {{41, 21}, qRgb(0, 255, 0)},
+        {{40, 21}, qRgb(0, 255, 0)},
+        {{41, 20}, qRgb(255, 255, 255)},
+        {{41, 22}, qRgb(255, 255, 255)},
+        // The image's own pixels cover 2 x 2 view pixels.
+        {{140, 120}, qRgb(255, 0, 0)},
+        {{141, 121}, qRgb(255, 0, 0)},
+        {{142, 121}, qRgb(255, 255, 255)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ViewPixel(Main(), c.View.x(), c.View.y()), c.Colour)
+            << c.View.x() << "," << c.View.y();
     }
-    EXPECT_EQ(ViewPixel(Main(), 40, 22), qRgb(255, 255, 255));
-    EXPECT_EQ(ViewPixel(Main(), 40, 40), qRgb(255, 255, 255));
 }
 
 TEST_F(TEditorTest, RenderCopiesFromTheScrolledOrigin) {
@@ -320,18 +333,17 @@ TEST_F(TEditorTest, RenderCopiesFromTheScrolledOrigin) {
     EXPECT_EQ(ViewPixel(Main(), 60, 30), qRgb(255, 255, 255));
 }
 
-TEST_F(TEditorTest, RenderWithoutMemoryForTheWorkBitmapKeepsThePreviousPicture) {
-    OpenMap(100, 80, Qt::white);
-    SetViewport(400, 400);
+TEST_F(TEditorTest, RenderWithoutMemoryForTheViewKeepsThePreviousPicture) {
+    OpenMap(500, 400, Qt::white);
+    SetViewport(200, 200);
     Main().RenderView();
     const QImage shown = Main().pbxDisplay->BackBuffer().copy();
-    Main().Document().WorkBitmap = QImage();
     struct TLowLimit {
         TLowLimit() { SetImagePixelLimit(100); }
         ~TLowLimit() { SetImagePixelLimit(MaxImagePixels); }
     } lowLimit;
+    SetViewport(300, 300);
     Main().RenderView();
-    EXPECT_TRUE(Main().Document().WorkBitmap.isNull());
     EXPECT_EQ(Main().pbxDisplay->BackBuffer(), shown);
 }
 

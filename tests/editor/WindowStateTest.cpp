@@ -162,7 +162,6 @@ TEST_F(TEditorTest, ResetEditorReturnsToTheNoMapState) {
 
     EXPECT_FALSE(Main().HasMap());
     EXPECT_TRUE(Main().Document().SourceBitmap.isNull());
-    EXPECT_TRUE(Main().Document().WorkBitmap.isNull());
     EXPECT_EQ(State().ActiveTool, tlNone);
     EXPECT_EQ(State().DragState, dsIdle);
     EXPECT_EQ(State().ZoomFactor, 1.0f);

@@ -86,28 +86,21 @@ TEST_F(LoadImageTest, OtherContentAndFilesThatAreNotRegularAreRefusedAtOnce) {
         TImageBitmaps document;
         EXPECT_FALSE(LoadImage(path, document)) << path;
         EXPECT_FALSE(document.HasImage()) << path;
-        EXPECT_TRUE(document.WorkBitmap.isNull()) << path;
     }
 }
 
-TEST_F(LoadImageTest, SuccessGivesTwoSeparateBitmapsOfTheImageSize) {
+TEST_F(LoadImageTest, SuccessGivesTheImageAsAnRgb32Bitmap) {
     ASSERT_TRUE(LoadImage(Make("karte.gif", TContent::Gif), FDocument));
     EXPECT_EQ(FDocument.SourceBitmap.format(), QImage::Format_RGB32);
-    EXPECT_EQ(FDocument.WorkBitmap.format(), QImage::Format_RGB32);
-    EXPECT_EQ(FDocument.WorkBitmap.size(), QSize(3, 2));
     const std::vector<QRgb> image = Pixels(FDocument.SourceBitmap);
     EXPECT_EQ(image, (std::vector<QRgb>{0xFFFF0000, 0xFF00FF00, 0xFFFF0000, 0xFF00FF00, 0xFFFF0000,
                                         0xFF00FF00}));
-    // Rendering onto the work bitmap must never reach the image itself.
-    FDocument.WorkBitmap.fill(Qt::blue);
-    EXPECT_EQ(Pixels(FDocument.SourceBitmap), image);
 
     ASSERT_TRUE(LoadImage(Make("foto.jpg", TContent::Jpeg), FDocument));
     EXPECT_EQ(FDocument.SourceBitmap.size(), QSize(16, 8));
-    EXPECT_EQ(FDocument.WorkBitmap.size(), QSize(16, 8));
 }
 
-TEST_F(LoadImageTest, FailedLoadKeepsThePreviousImageAndCleansTheWorkBitmap) {
+TEST_F(LoadImageTest, FailedLoadKeepsThePreviousImage) {
     ASSERT_TRUE(LoadImage(Make("karte.gif", TContent::Gif), FDocument));
     const std::vector<QRgb> previous = Pixels(FDocument.SourceBitmap);
 
@@ -119,12 +112,9 @@ TEST_F(LoadImageTest, FailedLoadKeepsThePreviousImageAndCleansTheWorkBitmap) {
     WriteBytes(cutJpeg, ReadBytes(cutJpeg).left(30));
     const std::vector<std::string> failing{cutGif, cutPng, cutJpeg, FDir.Path("fehlt.png")};
     for (const std::string& path : failing) {
-        // A render has drawn on the work bitmap since.
-        QPainter(&FDocument.WorkBitmap).fillRect(0, 0, 2, 2, Qt::yellow);
         EXPECT_FALSE(LoadImage(path, FDocument)) << path;
         EXPECT_EQ(FDocument.SourceBitmap.size(), QSize(3, 2)) << path;
         EXPECT_EQ(Pixels(FDocument.SourceBitmap), previous) << path;
-        EXPECT_EQ(Pixels(FDocument.WorkBitmap), previous) << path;
     }
 }
 
