@@ -30,10 +30,14 @@ public:
 // The time of one load: the bar hidden again and a deferred close requested at its end.
 class TLoadIndicator::TLoadingScope {
 public:
-    explicit TLoadingScope(TLoadIndicator& owner) : FOwner(owner) { FOwner.FLoading = true; }
+    TLoadingScope(TLoadIndicator& owner, const TLoadProgress& progress) : FOwner(owner) {
+        FOwner.FLoading = true;
+        FOwner.FProgress = &progress;
+    }
     ~TLoadingScope() {
         FOwner.FBar->hide();
         FOwner.FLoading = false;
+        FOwner.FProgress = nullptr;
         FOwner.CloseWhenIdle();
     }
     TLoadingScope(const TLoadingScope&) = delete;
@@ -60,8 +64,8 @@ void TLoadIndicator::Run(const TLoadStep& step) {
         step(progress);
         return;
     }
-    const TLoadingScope loading(*this);
     TLoadProgress progress;
+    const TLoadingScope loading(*this, progress);
     std::exception_ptr failure;
     std::optional<TWaitCursor> cursor;
     QEventLoop wait;
@@ -71,12 +75,12 @@ void TLoadIndicator::Run(const TLoadStep& step) {
     refresh.setInterval(RefreshInterval);
     const auto show = [&] {
         cursor.emplace();
-        ShowProgress(progress);
+        RefreshBar();
         FBar->show();
         refresh.start();
     };
     connect(&showTimer, &QTimer::timeout, this, show);
-    connect(&refresh, &QTimer::timeout, this, [&] { ShowProgress(progress); });
+    connect(&refresh, &QTimer::timeout, this, &TLoadIndicator::RefreshBar);
     {
         const std::jthread worker([&] {
             try {
@@ -102,8 +106,8 @@ void TLoadIndicator::Run(const TLoadStep& step) {
     }
 }
 
-void TLoadIndicator::ShowProgress(const TLoadProgress& progress) {
-    const int permille = progress.Permille();
+void TLoadIndicator::RefreshBar() {
+    const int permille = FProgress != nullptr ? FProgress->Permille() : -1;
     if (permille < 0) {
         FBar->setRange(0, 0); // busy: no count reported
         return;

@@ -43,12 +43,16 @@ protected:
 private:
     class TLoadingScope;
 
-    void ShowProgress(const TLoadProgress& progress);
+    // Shows the running load's progress on the bar: a share once the step reports one, busy
+    // until then. A timer calls it while the bar shows.
+    void RefreshBar();
+
     // A close request of the window that arrived during the load.
     void CloseWhenIdle();
 
     QWidget& FWindow;
     QProgressBar* FBar;
+    const TLoadProgress* FProgress = nullptr; // of the running load
     std::chrono::milliseconds FShowDelay = DefaultShowDelay;
     bool FLoading = false;
     bool FCloseRequested = false;
