@@ -90,7 +90,9 @@ void TFileCommands::ChooseAndReadFile(const char* filter, TFileReader read) {
 void TFileCommands::ReadFile(const QString& path, TFileReader read) {
     try {
         // The reader builds the new map aside; the open one goes only when that succeeded.
-        if (TMapReadResult result = read(path.toStdString(), FMain, TImageFiles(FMain.Loading()))) {
+        TLoadIndicator& loading = FMain.Loading();
+        if (TMapReadResult result =
+                read(path.toStdString(), FMain, TImageFiles(loading), loading)) {
             FMain.ShowReadMap(std::move(result));
             TRecentFiles::Add({QFileInfo(path).absoluteFilePath(), read == ImportHtmlFile});
             UpdateRecentMenu();

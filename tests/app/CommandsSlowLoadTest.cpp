@@ -127,11 +127,12 @@ TEST_F(CommandsSlowLoad, ASlowLoadShowsTheBarAndTheWaitCursorUntilItEndsAQuickOn
         const char* Name;
         TCommand Command;
         const char* Failure; // the message of a damaged image
+        int Loads;           // the file's text, then the image
     } commands[] = {
-        {"New", TCommand::New, UnknownImageFormatMessage},
-        {"Ctrl+O", TCommand::Open, ReaderMessages::LoadError},
-        {"Import", TCommand::Import, ReaderMessages::LoadError},
-        {"Map properties", TCommand::ChangeImage, ChangedImageNotLoaded},
+        {"New", TCommand::New, UnknownImageFormatMessage, 1},
+        {"Ctrl+O", TCommand::Open, ReaderMessages::LoadError, 2},
+        {"Import", TCommand::Import, ReaderMessages::LoadError, 2},
+        {"Map properties", TCommand::ChangeImage, ChangedImageNotLoaded, 1},
     };
     for (const auto& c : commands) {
         for (const bool fails : {false, true}) {
@@ -155,10 +156,10 @@ TEST_F(CommandsSlowLoad, ASlowLoadShowsTheBarAndTheWaitCursorUntilItEndsAQuickOn
                 const std::vector<QString> messages =
                     RunCommand(c.Command, fails ? damaged : good, fails);
 
-                EXPECT_EQ(loads, 1) << name << ": the decode ran on the worker";
+                EXPECT_EQ(loads, c.Loads) << name << ": the slow steps ran on the worker";
                 EXPECT_EQ(barDuring, delay == Slow) << name;
                 EXPECT_EQ(cursorDuring, delay == Slow) << name;
-                EXPECT_EQ(barShows.Count, delay == Slow ? 1 : 0) << name;
+                EXPECT_EQ(barShows.Count, delay == Slow ? c.Loads : 0) << name;
                 EXPECT_FALSE(Bar().isVisible()) << name << ": the bar goes with the load";
                 EXPECT_EQ(QApplication::overrideCursor(), nullptr) << name;
                 EXPECT_EQ(messages, fails ? std::vector<QString>{QString::fromUtf8(c.Failure)}
@@ -172,6 +173,22 @@ TEST_F(CommandsSlowLoad, ASlowLoadShowsTheBarAndTheWaitCursorUntilItEndsAQuickOn
                 }
             }
         }
+    }
+}
+
+TEST_F(CommandsSlowLoad, AFileThatCannotBeReadEndsItsLoadWithTheOpenError) {
+    for (QAction* command : {Main().mniOpen, Main().mniImport}) {
+        int loads = 0;
+        HoldLoads(Slow, [&] { ++loads; });
+        TScriptedDialogs dialogs;
+        dialogs.AnswerOpenFile(PathOf(QStringLiteral("verschwunden.kvx")))
+            .AnswerMessage(TMsgResult::Ok);
+        command->trigger();
+        EXPECT_EQ(loads, 1);
+        ASSERT_EQ(dialogs.MessageTexts().size(), 1u);
+        EXPECT_TRUE(dialogs.MessageTexts()[0].startsWith(QString::fromUtf8(OpenErrorStart)));
+        EXPECT_FALSE(Bar().isVisible());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
 }
 
