@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <exception>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 namespace kvx {
@@ -82,17 +83,23 @@ void TLoadIndicator::Run(const TLoadStep& step) {
     connect(&showTimer, &QTimer::timeout, this, show);
     connect(&refresh, &QTimer::timeout, this, &TLoadIndicator::RefreshBar);
     {
-        const std::jthread worker([&] {
-            try {
-                if (WorkerHook) {
-                    WorkerHook();
+        std::optional<std::jthread> worker;
+        try {
+            worker.emplace([&] {
+                try {
+                    if (WorkerHook) {
+                        WorkerHook();
+                    }
+                    step(progress);
+                } catch (...) {
+                    failure = std::current_exception();
                 }
-                step(progress);
-            } catch (...) {
-                failure = std::current_exception();
-            }
-            QMetaObject::invokeMethod(&wait, &QEventLoop::quit, Qt::QueuedConnection);
-        });
+                QMetaObject::invokeMethod(&wait, &QEventLoop::quit, Qt::QueuedConnection);
+            });
+        } catch (const std::system_error&) {
+            step(progress); // no thread to be had: the load still happens, unpainted
+            return;
+        }
         if (FShowDelay <= std::chrono::milliseconds::zero()) {
             show();
         } else {
