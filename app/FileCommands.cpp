@@ -1,6 +1,7 @@
 #include "app/FileCommands.h"
 
 #include "editor/FrmMain.h"
+#include "editor/LoadIndicator.h"
 #include "formats/ProjectFile.h"
 #include "images/ImageFiles.h"
 #include "platform/FileError.h"
@@ -89,7 +90,9 @@ void TFileCommands::ChooseAndReadFile(const char* filter, TFileReader read) {
 void TFileCommands::ReadFile(const QString& path, TFileReader read) {
     try {
         // The reader builds the new map aside; the open one goes only when that succeeded.
-        if (TMapReadResult result = read(path.toStdString(), FMain, TImageFiles())) {
+        TLoadIndicator& loading = FMain.Loading();
+        if (TMapReadResult result =
+                read(path.toStdString(), FMain, TImageFiles(loading), loading)) {
             FMain.ShowReadMap(std::move(result));
             TRecentFiles::Add({QFileInfo(path).absoluteFilePath(), read == ImportHtmlFile});
             UpdateRecentMenu();

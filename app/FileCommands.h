@@ -10,6 +10,7 @@
 namespace kvx {
 
 class TImageSource;
+class TLoadWaiter;
 class TMapReaderHost;
 struct TMapReadResult;
 class TfrmMain;
@@ -47,7 +48,7 @@ public:
 private:
     // OpenProjectFile or ImportHtmlFile.
     using TFileReader = TMapReadResult (*)(const std::string& path, TMapReaderHost& host,
-                                           const TImageSource& images);
+                                           const TImageSource& images, TLoadWaiter& waiter);
 
     // The question, then the open dialog with filter and the read.
     void ChooseAndReadFile(const char* filter, TFileReader read);

@@ -5,6 +5,7 @@
 #include "app/FrmMapProps.h"
 #include "app/HomePage.h"
 #include "editor/FrmMain.h"
+#include "editor/LoadIndicator.h"
 #include "formats/MapReadResult.h"
 #include "images/ImageLoading.h"
 #include "platform/widgets/DialogService.h"
@@ -46,7 +47,7 @@ void TMapCommands::mniNewClick() {
     TMapReadResult created;
     created.Map = std::make_unique<TImageMap>();
     TakeFields(*created.Map, FMapProps.Fields());
-    if (!LoadImage(created.Map->ImageFile, created.Bitmaps)) {
+    if (!LoadImage(created.Map->ImageFile, created.Bitmaps, FMain.Loading())) {
         ShowError(FMain, UnknownImageFormatMessage);
         return;
     }

@@ -3,6 +3,7 @@
 #include "editor/AreaActions.h"
 #include "editor/DisplayView.h"
 #include "editor/FocusControl.h"
+#include "editor/LoadIndicator.h"
 #include "editor/MainLayout.h"
 #include "editor/MapEdits.h"
 #include "editor/OverviewTree.h"
@@ -154,6 +155,7 @@ void TfrmMain::CreateComponents() {
         stbStatus->addWidget(panel);
         StatusPanels[i] = panel;
     }
+    FLoading = new TLoadIndicator(*this, *stbStatus);
 
     InstallHelpKey(*this, hcMainWindow);
     connect(splColumn, &QSplitter::splitterMoved, this, &TfrmMain::splColumnMoved);
@@ -164,7 +166,7 @@ TEditorContext TfrmMain::Context() {
 }
 
 void TfrmMain::ConnectHandlers() {
-    FEdits = new TMapEdits(FDocument, this);
+    FEdits = new TMapEdits(FDocument, this, *FLoading);
     FView = new TViewController(
         Context(), {pbxDisplay, scbHorizontal, scbVertical, FocusControl, this, StatusPanels},
         this);

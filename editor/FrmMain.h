@@ -29,6 +29,7 @@ namespace kvx {
 
 class TAreaActions;
 class TDisplayView;
+class TLoadIndicator;
 class TMapEdits;
 class TOverviewTree;
 class TPanelController;
@@ -106,6 +107,9 @@ public:
     // --- Status bar panels 0 to 3 ---
     void SetStatusText(int panel, const QString& text);
     QString StatusText(int panel) const;
+    // Slow loads into this window (image decodes) wait through it: the window stays painted,
+    // and a progress bar in the status bar and the wait cursor show a load that takes long.
+    TLoadIndicator& Loading() const { return *FLoading; }
 
     // --- Maps read from files ---
     // Makes a map that was read or made aside the editor's, in place of the open one (which
@@ -181,6 +185,7 @@ private:
     TToolController* FTools = nullptr;
     TPanelController* FPanel = nullptr;
     TAreaActions* FAreaActions = nullptr;
+    TLoadIndicator* FLoading = nullptr;
 };
 
 } // namespace kvx

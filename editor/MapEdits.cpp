@@ -68,8 +68,8 @@ TLinkAreaProperties Shifted(TLinkAreaProperties props, int dx, int dy) {
 
 } // namespace
 
-TMapEdits::TMapEdits(TMapDocument& document, QWidget* parent)
-    : QObject(parent), FDocument(document), FWindow(parent) {
+TMapEdits::TMapEdits(TMapDocument& document, QWidget* parent, TLoadWaiter& loading)
+    : QObject(parent), FDocument(document), FLoading(loading), FWindow(parent) {
     qRegisterMetaType<TMapChange>();
 }
 
@@ -314,7 +314,7 @@ void TMapEdits::SetFields(const TMapFields& fields) {
 }
 
 bool TMapEdits::LoadMapImage(const std::string& imageFile) {
-    if (LoadImage(imageFile, FDocument)) {
+    if (LoadImage(imageFile, FDocument, FLoading)) {
         return true;
     }
     Dialogs().Message(FWindow, TMsgKind::Error, QString::fromUtf8(ChangedImageNotLoaded),

@@ -7,6 +7,7 @@
 #include "editor/MapChange.h"
 #include "editor/MapDocument.h"
 #include "model/LinkArea.h"
+#include "platform/LoadWaiter.h"
 
 #include <QObject>
 #include <QPoint>
@@ -35,8 +36,8 @@ inline constexpr const char* ChangedImageNotLoaded =
 class TMapEdits : public QObject {
     Q_OBJECT
 public:
-    // parent is the window that messages belong to.
-    TMapEdits(TMapDocument& document, QWidget* parent);
+    // parent is the window that messages belong to; a changed image decodes through loading.
+    TMapEdits(TMapDocument& document, QWidget* parent, TLoadWaiter& loading = ImmediateLoading());
 
     QUndoStack& Stack() { return FStack; }
     bool HasMap() const { return FDocument.CurrentMap != nullptr; }
@@ -125,6 +126,7 @@ private:
     void EndGesture();
 
     TMapDocument& FDocument;
+    TLoadWaiter& FLoading;
     QWidget* FWindow;
     QUndoStack FStack;
     TGesture FGesture = TGesture::None;

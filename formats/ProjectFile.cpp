@@ -86,8 +86,9 @@ std::string JoinLines(std::span<const std::string> lines, std::string_view separ
 }
 
 TMapReadResult OpenProjectFile(const std::string& path, TMapReaderHost& host,
-                               const TImageSource& images) {
-    const std::vector<std::string> lines = SplitLines(ReadTextFile(path).Text);
+                               const TImageSource& images, TLoadWaiter& waiter) {
+    std::vector<std::string> lines;
+    waiter.Run([&](TLoadProgress&) { lines = SplitLines(ReadTextFile(path).Text); });
     const std::string firstLine = lines.empty() ? std::string() : lines.front();
     const std::span<const std::string> rest =
         lines.empty() ? std::span<const std::string>() : std::span(lines).subspan(1);
@@ -107,11 +108,14 @@ TMapReadResult OpenProjectFile(const std::string& path, TMapReaderHost& host,
 }
 
 TMapReadResult ImportHtmlFile(const std::string& path, TMapReaderHost& host,
-                              const TImageSource& images) {
+                              const TImageSource& images, TLoadWaiter& waiter) {
     // A page is read in its own encoding (its byte-order mark or declaration), as a browser
     // reads it.
-    return ReadMapDefinition(JoinLines(SplitLines(TPageText::ReadFile(path).Text()), " "), path,
-                             host, images);
+    std::string text;
+    waiter.Run([&](TLoadProgress&) {
+        text = JoinLines(SplitLines(TPageText::ReadFile(path).Text()), " ");
+    });
+    return ReadMapDefinition(text, path, host, images);
 }
 
 std::string OpenFileErrorMessage(const TFileError& error) {

@@ -3,6 +3,7 @@
 // Open and Import share with kvxtool.
 
 #include "formats/MapReadResult.h"
+#include "platform/LoadWaiter.h"
 
 #include <span>
 #include <string>
@@ -37,14 +38,17 @@ void SaveProjectFile(const std::string& path, const TImageMap& map, int width, i
 
 // Open after the file dialog: reads the file and hands it by its version to the version-1
 // loader or the map reader, or tells the user it cannot be read (an empty result). Throws
-// TFileError when the file cannot be read (see OpenFileErrorMessage).
+// TFileError when the file cannot be read (see OpenFileErrorMessage). Reading the file's text
+// runs through waiter; the reader and its questions run on the calling thread.
 TMapReadResult OpenProjectFile(const std::string& path, TMapReaderHost& host,
-                               const TImageSource& images);
+                               const TImageSource& images,
+                               TLoadWaiter& waiter = ImmediateLoading());
 
 // Import after the file dialog: reads an HTML file in its own encoding, joins its lines each
 // followed by one blank and runs the map reader. Throws TFileError when the file cannot be read.
+// Reading and joining the text runs through waiter, as with OpenProjectFile.
 TMapReadResult ImportHtmlFile(const std::string& path, TMapReaderHost& host,
-                              const TImageSource& images);
+                              const TImageSource& images, TLoadWaiter& waiter = ImmediateLoading());
 
 // Lines joined, each followed by separator (the reader's and the version-1 loader's input).
 std::string JoinLines(std::span<const std::string> lines, std::string_view separator);

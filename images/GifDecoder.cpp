@@ -86,8 +86,8 @@ bool SeekFirstFrame(GifFileType* gif) {
 // The frame's rows as they come from the file, written into the screen bitmap.
 class TFrameWriter {
 public:
-    TFrameWriter(GifFileType* gif, QImage& screen)
-        : FGif(gif), FScreen(screen), FFrame(gif->Image),
+    TFrameWriter(GifFileType* gif, QImage& screen, TLoadProgress* progress)
+        : FGif(gif), FScreen(screen), FProgress(progress), FFrame(gif->Image),
           FColours(ColourTable(FFrame.ColorMap != nullptr ? FFrame.ColorMap : gif->SColorMap)) {
         // Only the part of the frame inside the screen is drawn.
         const std::int64_t screenWidth = screen.width();
@@ -96,6 +96,7 @@ public:
             static_cast<int>(std::clamp<std::int64_t>(screenWidth - FFrame.Left, 0, FFrame.Width));
         FRowsLeft =
             static_cast<int>(std::clamp<std::int64_t>(screenHeight - FFrame.Top, 0, FFrame.Height));
+        FRows = FRowsLeft;
     }
 
     bool Run() {
@@ -140,7 +141,11 @@ private:
             for (int x = 0; x < columns; ++x) {
                 target[x] = colours[indexes[x]];
             }
-            if (--FRowsLeft == 0) {
+            --FRowsLeft;
+            if (FProgress != nullptr) {
+                FProgress->Report(FRows - FRowsLeft, FRows);
+            }
+            if (FRowsLeft == 0) {
                 return TRowResult::Done;
             }
         }
@@ -149,14 +154,16 @@ private:
 
     GifFileType* FGif;
     QImage& FScreen;
+    TLoadProgress* FProgress;
     const GifImageDesc FFrame;
     const std::array<QRgb, 256> FColours;
     std::vector<GifPixelType> FLine;
     int FVisibleColumns = 0;
     int FRowsLeft = 0;
+    int FRows = 0; // the rows that show, FRowsLeft at the start
 };
 
-std::optional<QImage> DecodeFirstFrame(GifFileType* gif) {
+std::optional<QImage> DecodeFirstFrame(GifFileType* gif, TLoadProgress* progress) {
     if (!SeekFirstFrame(gif)) {
         return std::nullopt;
     }
@@ -181,7 +188,7 @@ std::optional<QImage> DecodeFirstFrame(GifFileType* gif) {
     if (!covered) {
         screen.fill(BackgroundColour(*gif));
     }
-    if (!TFrameWriter(gif, screen).Run()) {
+    if (!TFrameWriter(gif, screen, progress).Run()) {
         return std::nullopt;
     }
     return screen;
@@ -189,14 +196,14 @@ std::optional<QImage> DecodeFirstFrame(GifFileType* gif) {
 
 } // namespace
 
-std::optional<QImage> DecodeGifStream(std::FILE* file) {
+std::optional<QImage> DecodeGifStream(std::FILE* file, TLoadProgress* progress) {
     try {
         int error = 0;
         const TGifHandle gif(DGifOpen(file, ReadFromFile, &error));
         if (!gif) {
             return std::nullopt;
         }
-        return DecodeFirstFrame(gif.get());
+        return DecodeFirstFrame(gif.get(), progress);
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }

@@ -11,7 +11,7 @@ TImageFiles::FindImageFiles(const std::vector<std::string>& storedPaths) const {
 }
 
 bool TImageFiles::LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps) const {
-    return kvx::LoadImage(imageFile, bitmaps);
+    return kvx::LoadImage(imageFile, bitmaps, *FWaiter);
 }
 
 } // namespace kvx

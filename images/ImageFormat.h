@@ -2,6 +2,8 @@
 // Which decoder a file needs, by its first bytes. The name of a file says nothing reliable:
 // a PNG saved as "bild.jpg" is still a PNG; the extension only filters the file dialogs.
 
+#include "platform/LoadWaiter.h"
+
 #include <QImage>
 #include <cstddef>
 #include <cstdio>
@@ -19,9 +21,10 @@ inline constexpr std::size_t ImageSignatureLength = 8;
 // bytes; Unknown for anything else, a shorter file included.
 TImageFormat ImageFormatOf(std::string_view leadingBytes);
 
-// The decoders on an open file positioned at its start; std::nullopt for any failure.
-std::optional<QImage> DecodeGifStream(std::FILE* file);
-std::optional<QImage> DecodeJpegStream(std::FILE* file);
-std::optional<QImage> DecodePngStream(std::FILE* file);
+// The decoders on an open file positioned at its start; std::nullopt for any failure. They
+// report the rows (or, for JPEG, the passes) done into progress when it is given.
+std::optional<QImage> DecodeGifStream(std::FILE* file, TLoadProgress* progress = nullptr);
+std::optional<QImage> DecodeJpegStream(std::FILE* file, TLoadProgress* progress = nullptr);
+std::optional<QImage> DecodePngStream(std::FILE* file, TLoadProgress* progress = nullptr);
 
 } // namespace kvx

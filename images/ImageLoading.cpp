@@ -8,14 +8,14 @@
 namespace kvx {
 namespace {
 
-using TStreamDecoder = std::optional<QImage> (*)(std::FILE*);
+using TStreamDecoder = std::optional<QImage> (*)(std::FILE*, TLoadProgress*);
 
 std::optional<QImage> DecodeFile(const std::string& path, TStreamDecoder decode) {
     const TImageFile file(path);
     if (!file.IsOpen()) {
         return std::nullopt;
     }
-    return decode(file.Handle());
+    return decode(file.Handle(), nullptr);
 }
 
 // The decoder the file's first bytes call for; nullptr for any other file. The file is back
@@ -53,7 +53,7 @@ std::optional<QImage> DecodePng(const std::string& path) {
     return DecodeFile(path, DecodePngStream);
 }
 
-bool LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps) {
+bool LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps, TLoadWaiter& waiter) {
     try {
         const TImageFile file(imageFile);
         if (!file.IsOpen()) {
@@ -63,7 +63,8 @@ bool LoadImage(const std::string& imageFile, TImageBitmaps& bitmaps) {
         if (decode == nullptr) {
             return false;
         }
-        std::optional<QImage> decoded = decode(file.Handle());
+        std::optional<QImage> decoded;
+        waiter.Run([&](TLoadProgress& progress) { decoded = decode(file.Handle(), &progress); });
         if (!decoded || decoded->isNull()) {
             return false;
         }

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QtGlobal>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
@@ -37,16 +38,35 @@ struct TScanMonitor {
     jpeg_progress_mgr Manager; // first, so that libjpeg's pointer to it leads to the whole
     TJpegScanBudget Budget;
     int ChargedScan;
+    TLoadProgress* Progress;
 };
 
-// libjpeg calls this before each step of input; a new scan is charged before its data is
-// decoded, so a file beyond its budget is refused without doing that work.
+// libjpeg's own count: the passes finished and the part of the current one. Every pass
+// counts the same; a progressive file's input takes one estimated pass that libjpeg
+// lengthens as more scans come.
+void ReportPasses(const jpeg_progress_mgr& passes, TLoadProgress& progress) {
+    if (passes.total_passes <= 0 || passes.pass_limit <= 0) {
+        return;
+    }
+    constexpr std::int64_t parts = 1000;
+    const std::int64_t current =
+        std::clamp<std::int64_t>(passes.pass_counter, 0, passes.pass_limit) * parts /
+        passes.pass_limit;
+    progress.Report(std::int64_t{passes.completed_passes} * parts + current,
+                    std::int64_t{passes.total_passes} * parts);
+}
+
+// libjpeg calls this before each step of input and each output row; a new scan is charged
+// before its data is decoded, so a file beyond its budget is refused without doing that work.
 void ChargeScans(j_common_ptr common) {
     if (!common->is_decompressor) {
         return;
     }
     auto* info = reinterpret_cast<j_decompress_ptr>(common);
     auto* monitor = reinterpret_cast<TScanMonitor*>(common->progress);
+    if (monitor->Progress != nullptr) {
+        ReportPasses(monitor->Manager, *monitor->Progress);
+    }
     if (info->input_scan_number == monitor->ChargedScan || info->comps_in_scan <= 0) {
         return;
     }
@@ -87,10 +107,10 @@ void ConvertCmykRow(const JSAMPLE* cmyk, QRgb* target, JDIMENSION width, bool in
 
 // libjpeg's error exit longjmps back into this function, so its frame holds only C data;
 // the bitmap lives in the caller. Every way out destroys the decompressor.
-bool Decompress(std::FILE* file, QImage* target) {
+bool Decompress(std::FILE* file, QImage* target, TLoadProgress* progress) {
     jpeg_decompress_struct info{};
     TJpegError error{};
-    TScanMonitor monitor{{}, TJpegScanBudget(0), 0};
+    TScanMonitor monitor{{}, TJpegScanBudget(0), 0, progress};
     info.err = jpeg_std_error(&error.Manager);
     error.Manager.error_exit = JumpOnError;
     error.Manager.output_message = IgnoreMessage;
@@ -141,16 +161,20 @@ bool Decompress(std::FILE* file, QImage* target) {
         }
     }
     // Trailing markers are not needed for the pixels; skipping jpeg_finish_decompress keeps
-    // damage after the image data from failing an image that is complete.
+    // damage after the image data from failing an image that is complete. It would also have
+    // counted the last pass as finished.
     jpeg_destroy_decompress(&info);
+    if (progress != nullptr) {
+        progress->Report(1, 1);
+    }
     return true;
 }
 
 } // namespace
 
-std::optional<QImage> DecodeJpegStream(std::FILE* file) {
+std::optional<QImage> DecodeJpegStream(std::FILE* file, TLoadProgress* progress) {
     QImage bitmap;
-    if (!Decompress(file, &bitmap)) {
+    if (!Decompress(file, &bitmap, progress)) {
         return std::nullopt;
     }
     return bitmap;

@@ -42,7 +42,7 @@ void RequestRgb32(png_structp png, int colourType, int bitDepth) {
 
 // libpng's error handler longjmps back into this function, so its frame holds only C data;
 // the bitmap lives in the caller. Every way out destroys the read structures.
-bool ReadPng(std::FILE* file, QImage* target) {
+bool ReadPng(std::FILE* file, QImage* target, TLoadProgress* progress) {
     png_structp png =
         png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnError, IgnoreWarning);
     if (png == nullptr) {
@@ -76,9 +76,13 @@ bool ReadPng(std::FILE* file, QImage* target) {
         return false;
     }
     // Interlaced files fill the rows pass by pass; libpng merges each pass into the row.
+    const std::int64_t rows = std::int64_t{passes} * height;
     for (int pass = 0; pass < passes; ++pass) {
         for (png_uint_32 y = 0; y < height; ++y) {
             png_read_row(png, lines.Row(y), nullptr);
+            if (progress != nullptr) {
+                progress->Report(std::int64_t{pass} * height + y + 1, rows);
+            }
         }
     }
     // The chunks after the image data do not change its pixels: not reading them keeps
@@ -89,9 +93,9 @@ bool ReadPng(std::FILE* file, QImage* target) {
 
 } // namespace
 
-std::optional<QImage> DecodePngStream(std::FILE* file) {
+std::optional<QImage> DecodePngStream(std::FILE* file, TLoadProgress* progress) {
     QImage bitmap;
-    if (!ReadPng(file, &bitmap)) {
+    if (!ReadPng(file, &bitmap, progress)) {
         return std::nullopt;
     }
     return bitmap;
