@@ -57,26 +57,7 @@ std::string WriteJpeg() {
 
 std::string WritePng() {
     const std::string path = Folder().filePath("gross.png").toStdString();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_init_io(png, file);
-    png_set_compression_level(png, 3);
-    png_set_IHDR(png, info, kLargeWidth, kLargeHeight, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    std::vector<unsigned char> row(kLargeWidth * 3);
-    for (int y = 0; y < kLargeHeight; ++y) {
-        for (int x = 0; x < kLargeWidth; ++x) {
-            for (int c = 0; c < 3; ++c) {
-                row[x * 3 + c] = Sample(x, y, c);
-            }
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    std::fclose(file);
+    WritePngFile(path, kLargeWidth, kLargeHeight);
     return path;
 }
 
@@ -105,6 +86,34 @@ std::string WriteGif() {
 }
 
 } // namespace
+
+bool WritePngFile(const std::string& path, int width, int height) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, file);
+    png_set_compression_level(png, 3);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<unsigned char> row(static_cast<std::size_t>(width) * 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                row[static_cast<std::size_t>(x) * 3 + static_cast<std::size_t>(c)] =
+                    Sample(x, y, c);
+            }
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return std::fclose(file) == 0;
+}
 
 const std::string& LargeJpeg() {
     static const std::string path = WriteJpeg();
