@@ -137,13 +137,13 @@ std::string CachedPng(int width, int height) {
     if (!folder.mkpath(QStringLiteral("."))) {
         return {};
     }
-    const QString path = folder.filePath(QStringLiteral("muster-%1x%2.png").arg(width).arg(height));
+    const QString path = folder.filePath(QStringLiteral("foto-%1x%2.png").arg(width).arg(height));
     if (QFile::exists(path)) {
         return path.toStdString();
     }
     // Written aside and renamed, so that an interrupted run never leaves half a file behind.
     const QString part = path + QStringLiteral(".teil");
-    if (!WritePngFile(part.toStdString(), width, height) || !QFile::rename(part, path)) {
+    if (!WritePngFile(part.toStdString(), width, height, true) || !QFile::rename(part, path)) {
         QFile::remove(part);
         return {};
     }

@@ -35,8 +35,8 @@ const std::string& EditingProject(int areas);
 // into the run's temporary folder under name; its path.
 std::string WriteProject(const std::string& name, const std::string& imagePath, int width,
                          int height, int areas);
-// A PNG of width x height, kept between runs in the system's temporary folder because a large
-// one takes seconds to write; its path, empty when it cannot be written.
+// A photo-like PNG (with noise) of width x height, kept between runs in the system's temporary
+// folder because a large one takes seconds to write; its path, empty when it cannot be written.
 std::string CachedPng(int width, int height);
 
 class TBenchWindow {

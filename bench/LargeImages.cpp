@@ -1,6 +1,7 @@
 #include "bench/LargeImages.h"
 
 #include <QTemporaryDir>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <gif_lib.h>
@@ -16,6 +17,18 @@ namespace {
 unsigned char Sample(int x, int y, int channel) {
     return static_cast<unsigned char>((x * (channel + 1) + y * (3 - channel) + ((x ^ y) & 31)) &
                                       255);
+}
+
+// The pattern with a little sensor-like noise, so that a PNG of it is about as hard to
+// compress and to inflate as a photo's (the plain pattern shrinks to about 1 % of its pixels).
+unsigned char NoisySample(int x, int y, int channel) {
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 73856093u ^
+                      static_cast<std::uint32_t>(y) * 19349663u ^
+                      static_cast<std::uint32_t>(channel) * 83492791u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return static_cast<unsigned char>(Sample(x, y, channel) + (h & 15));
 }
 
 const QTemporaryDir& Folder() {
@@ -87,7 +100,7 @@ std::string WriteGif() {
 
 } // namespace
 
-bool WritePngFile(const std::string& path, int width, int height) {
+bool WritePngFile(const std::string& path, int width, int height, bool noisy) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         return false;
@@ -105,7 +118,7 @@ bool WritePngFile(const std::string& path, int width, int height) {
         for (int x = 0; x < width; ++x) {
             for (int c = 0; c < 3; ++c) {
                 row[static_cast<std::size_t>(x) * 3 + static_cast<std::size_t>(c)] =
-                    Sample(x, y, c);
+                    noisy ? NoisySample(x, y, c) : Sample(x, y, c);
             }
         }
         png_write_row(png, row.data());
