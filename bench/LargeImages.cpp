@@ -1,6 +1,7 @@
 #include "bench/LargeImages.h"
 
 #include <QTemporaryDir>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <gif_lib.h>
@@ -16,6 +17,18 @@ namespace {
 unsigned char Sample(int x, int y, int channel) {
     return static_cast<unsigned char>((x * (channel + 1) + y * (3 - channel) + ((x ^ y) & 31)) &
                                       255);
+}
+
+// The pattern with a little sensor-like noise, so that a PNG of it is about as hard to
+// compress and to inflate as a photo's (the plain pattern shrinks to about 1 % of its pixels).
+unsigned char NoisySample(int x, int y, int channel) {
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 73856093u ^
+                      static_cast<std::uint32_t>(y) * 19349663u ^
+                      static_cast<std::uint32_t>(channel) * 83492791u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return static_cast<unsigned char>(Sample(x, y, channel) + (h & 15));
 }
 
 const QTemporaryDir& Folder() {
@@ -57,26 +70,7 @@ std::string WriteJpeg() {
 
 std::string WritePng() {
     const std::string path = Folder().filePath("gross.png").toStdString();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_init_io(png, file);
-    png_set_compression_level(png, 3);
-    png_set_IHDR(png, info, kLargeWidth, kLargeHeight, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    std::vector<unsigned char> row(kLargeWidth * 3);
-    for (int y = 0; y < kLargeHeight; ++y) {
-        for (int x = 0; x < kLargeWidth; ++x) {
-            for (int c = 0; c < 3; ++c) {
-                row[x * 3 + c] = Sample(x, y, c);
-            }
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    std::fclose(file);
+    WritePngFile(path, kLargeWidth, kLargeHeight);
     return path;
 }
 
@@ -105,6 +99,34 @@ std::string WriteGif() {
 }
 
 } // namespace
+
+bool WritePngFile(const std::string& path, int width, int height, bool noisy) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, file);
+    png_set_compression_level(png, 3);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<unsigned char> row(static_cast<std::size_t>(width) * 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                row[static_cast<std::size_t>(x) * 3 + static_cast<std::size_t>(c)] =
+                    noisy ? NoisySample(x, y, c) : Sample(x, y, c);
+            }
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return std::fclose(file) == 0;
+}
 
 const std::string& LargeJpeg() {
     static const std::string path = WriteJpeg();

@@ -103,7 +103,9 @@ void TfrmMain::MapChanged(const TMapChange& change) {
     if (!change.Gesture && change.Kind != TMapChangeKind::AreaStored) {
         ShowSelectedArea();
     }
-    RenderView();
+    if (!change.PictureShown) {
+        RenderView();
+    }
 }
 
 } // namespace kvx

@@ -25,6 +25,9 @@ struct TMapChange {
     std::int32_t AreaId = 0;
     // A mouse gesture is under way: the picture and the tree follow, the panel waits for its end.
     bool Gesture = false;
+    // The view already shows the map as it now is (a press and release without movement):
+    // the tree and the panel follow, the picture need not be composed again.
+    bool PictureShown = false;
 };
 
 } // namespace kvx

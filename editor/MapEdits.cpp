@@ -171,6 +171,7 @@ THitResult TMapEdits::Grab(const TPointer& pointer, std::string& status) {
     }
     FGesture = TGesture::Grabbed;
     FGrip = grip;
+    FDragged = false;
     FBefore = SelectedProperties();
     FKind = FBefore.Kind;
     emit GestureChanged();
@@ -179,6 +180,7 @@ THitResult TMapEdits::Grab(const TPointer& pointer, std::string& status) {
 }
 
 void TMapEdits::DragGrabbed(THitResult grip, QPoint from, QPoint to, std::string& status) {
+    FDragged = true;
     if (grip == hrHandle) {
         Map().ModifySelected(from.x(), from.y(), to.x(), to.y(), mmDragHandle, status);
     } else {
@@ -195,6 +197,9 @@ void TMapEdits::FinishGesture(bool quiet) {
     Map().ModifySelected(0, 0, 0, 0, mmFinish, status);
     const std::int32_t id = Map().SelectedId();
     const TGesture gesture = FGesture;
+    // An area grabbed and let go without a drag is drawn as the press showed it: finishing
+    // it changes nothing (a drag would have hidden its handles until now).
+    const bool pictureShown = gesture == TGesture::Grabbed && !FDragged;
     EndGesture();
     if (gesture == TGesture::Drawing) {
         FStack.push(new TAreaPresenceStep(*this, DrawingName(FKind), id,
@@ -204,7 +209,7 @@ void TMapEdits::FinishGesture(bool quiet) {
         FStack.push(new TAreaStateStep(*this, GripName(FGrip, FKind), id, FBefore, after,
                                        FSelectionBefore));
     }
-    emit Changed({TMapChangeKind::AreaChanged, id, quiet});
+    emit Changed({TMapChangeKind::AreaChanged, id, quiet, pictureShown});
 }
 
 void TMapEdits::EndGesture() {
@@ -219,14 +224,17 @@ void TMapEdits::StoreArea(const TLinkAreaProperties& props, const QString& actio
     const TLinkAreaProperties before = SelectedProperties();
     Map().SetSelectedProperties(props);
     const TLinkAreaProperties after = SelectedProperties();
-    const std::int32_t id = Map().SelectedId();
-    if (!(after == before)) {
-        const QString name = !action.isEmpty() ? action
-                             : OnlyCoordinatesDiffer(before, after)
-                                 ? QStringLiteral("Koordinaten ändern")
-                                 : QStringLiteral("Eigenschaften ändern");
-        FStack.push(new TAreaStateStep(*this, name, id, before, after, id));
+    if (after == before) {
+        // Every press on the view and every command stores the panel first; when it held
+        // nothing new, the tree, the view and the checks have nothing to follow.
+        return;
     }
+    const std::int32_t id = Map().SelectedId();
+    const QString name = !action.isEmpty() ? action
+                         : OnlyCoordinatesDiffer(before, after)
+                             ? QStringLiteral("Koordinaten ändern")
+                             : QStringLiteral("Eigenschaften ändern");
+    FStack.push(new TAreaStateStep(*this, name, id, before, after, id));
     emit Changed({TMapChangeKind::AreaStored, id});
 }
 

@@ -83,7 +83,8 @@ public:
 
     // --- Actions on the selected area: a step each when they change something ---
     // Writes props (texts, colour, contrast, coordinates) into the selected area. Without an
-    // action name the step is named by what changed.
+    // action name the step is named by what changed; when nothing changed there is neither a
+    // step nor an announcement.
     void StoreArea(const TLinkAreaProperties& props, const QString& action = {});
     bool DeleteSelected();
     // The copy lands 10 pixels right and down, less where that would leave the image, and
@@ -132,6 +133,8 @@ private:
     TGesture FGesture = TGesture::None;
     std::uint8_t FKind = akNone;
     THitResult FGrip = hrNone;
+    // The grabbed area has followed the mouse at least once since the press.
+    bool FDragged = false;
     std::int32_t FSelectionBefore = 0;
     TLinkAreaProperties FBefore;
 };

@@ -49,6 +49,9 @@ TOverviewTree::TOverviewTree(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIndentation(19);
     setRootIsDecorated(false);
+    // Every node is one line of text with an icon. Without this Qt walks all rows above a node
+    // to place it, which made each highlight cost milliseconds on maps of thousands of areas.
+    setUniformRowHeights(true);
     // The highlight stays visible while another control has the focus.
     QPalette colours = palette();
     for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
