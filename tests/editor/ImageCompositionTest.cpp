@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -147,6 +148,44 @@ TEST(ImageComposition, OutlinesStayOnePixelWideAndHandlesKeepTheirSizeAtEveryZoo
         const int side = at(499) - at(100) + 1;
         EXPECT_GE(dots.size(), static_cast<std::size_t>(side / 3 - 1));
         EXPECT_LE(dots.size(), static_cast<std::size_t>(side / 3 + 1));
+    }
+}
+
+TEST(ImageComposition, ShapesAtTheEndsOfTheCoordinateRangeDrawTheirVisiblePartAtEveryZoom) {
+    constexpr std::int32_t low = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t high = std::numeric_limits<std::int32_t>::max();
+    QImage source(400, 300, QImage::Format_RGB32);
+    source.fill(Qt::white);
+    const struct {
+        std::uint8_t Kind;
+        std::vector<std::int32_t> Coords;
+    } cases[] = {
+        // Coordinates within 0 .. 74 are seen at every zoom (400 % shows 100 x 75 pixels).
+        {akRectangle, {low, 20, high, 60}},         // top and bottom seen, sides far away
+        {akCircle, {50, 40, high}},                 // its arc never comes near
+        {akCircle, {50, high - 1000, high - 1030}}, // the top of its arc runs through row 30
+        {akPolygon, {low, 50, high, 50, 0, high}},  // an edge across the whole image
+    };
+    for (const auto& c : cases) {
+        for (const double scale : {0.25, 1.0, 4.0}) {
+            SCOPED_TRACE(::testing::Message() << int{c.Kind} << " at " << scale * 100 << " %");
+            TImageMap map;
+            AddAreaFromCoordinates(map, c.Kind, c.Coords);
+            map.ClearSelection();
+            const QSize visible(static_cast<int>(400 / std::max(scale, 1.0)),
+                                static_cast<int>(300 / std::max(scale, 1.0)));
+            QImage view(static_cast<int>(visible.width() * scale),
+                        static_cast<int>(visible.height() * scale), QImage::Format_RGB32);
+            ComposeView(source, view, map, {{0, 0}, visible, scale});
+            int drawn = 0;
+            for (int y = 0; y < view.height(); ++y) {
+                for (int x = 0; x < view.width(); ++x) {
+                    drawn += view.pixel(x, y) != 0xFFFFFFFFU ? 1 : 0;
+                }
+            }
+            const bool seen = !(c.Kind == akCircle && c.Coords[1] == 40);
+            EXPECT_EQ(drawn > 0, seen);
+        }
     }
 }
 
