@@ -1,6 +1,8 @@
 // kvxtool insert and new-page: pages in many encodings and with mixed line ends, in another
 // folder than the image. Every byte outside the definition stays; the definition reads
 // correctly under the page's encoding. Expected bytes are made with the C library's iconv.
+#include "support/FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -11,16 +13,8 @@
 
 namespace {
 
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void PutFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using kvx::test::ReadBytes;
+using kvx::test::WriteBytes;
 
 QByteArray Encoded(const std::string& utf8, const char* encoding) {
     iconv_t converter = iconv_open(encoding, "UTF-8");
@@ -55,10 +49,10 @@ protected:
         QImage image(100, 60, QImage::Format_RGB32);
         image.fill(Qt::white);
         ASSERT_TRUE(image.save(PathOf("Bilder/Karte.PNG"), "PNG"));
-        PutFile(PathOf("quelle.htm"),
-                "<map name=\"karte\"><area shape=\"rect\" coords=\"1,2,3,4\" href=\"a.htm\" "
-                "alt=\"Kueche \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80\"></map>"
-                "<img src=\"Bilder/Karte.PNG\" usemap=\"#karte\">");
+        WriteBytes(PathOf("quelle.htm"),
+                   "<map name=\"karte\"><area shape=\"rect\" coords=\"1,2,3,4\" href=\"a.htm\" "
+                   "alt=\"Kueche \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80\"></map>"
+                   "<img src=\"Bilder/Karte.PNG\" usemap=\"#karte\">");
     }
 
     QString PathOf(const QString& name) const { return FDir.filePath(name); }
@@ -116,17 +110,17 @@ TEST_F(PageCommandsTest, InsertKeepsEveryOtherByteOfPagesInManyEncodings) {
         const std::string after = "</BODY>\r\n</html>";
         const QByteArray mark = utf16 ? QByteArray("\xFF\xFE") : QByteArray();
         const QByteArray page = mark + Encoded(before + after, c.Converter);
-        PutFile(PathOf("web/seite.htm"), page);
+        WriteBytes(PathOf("web/seite.htm"), page);
 
         QByteArray errors;
         ASSERT_EQ(Run({"insert", "quelle.htm", "web/seite.htm"}, &errors), 0) << errors.data();
         const std::string definition = Definition("\r\n", c.Alt, "../Bilder/Karte.PNG");
         const QByteArray expected = mark + Encoded(before + definition + after, c.Converter);
-        EXPECT_EQ(FileBytes(PathOf("web/seite.htm")), expected);
+        EXPECT_EQ(ReadBytes(PathOf("web/seite.htm")), expected);
         // The bytes before and after the definition are the page's own.
-        EXPECT_TRUE(FileBytes(PathOf("web/seite.htm"))
+        EXPECT_TRUE(ReadBytes(PathOf("web/seite.htm"))
                         .endsWith(Encoded(after, c.Converter).right(utf16 ? 32 : 16)));
-        EXPECT_TRUE(FileBytes(PathOf("web/seite.htm")).startsWith(page.left(page.size() - 40)));
+        EXPECT_TRUE(ReadBytes(PathOf("web/seite.htm")).startsWith(page.left(page.size() - 40)));
     }
 }
 
@@ -135,9 +129,9 @@ TEST_F(PageCommandsTest, InsertReplacesTheMapAndUpdatesItsImagesOrRefuses) {
         "<body>\n<map name=\"karte\">\n<area shape=\"rect\" coords=\"9,9,9,9\">\n</map>\n"
         "<p><img class=\"gross\" src=\"alt.png\" usemap=\"#karte\" style=\"border:0\"></p>\n"
         "</body>\n";
-    PutFile(PathOf("web/seite.htm"), page);
+    WriteBytes(PathOf("web/seite.htm"), page);
     ASSERT_EQ(Run({"insert", "--out", "web/neu.htm", "quelle.htm", "web/seite.htm"}), 0);
-    EXPECT_EQ(FileBytes(PathOf("web/seite.htm")), page); // --out leaves the page alone
+    EXPECT_EQ(ReadBytes(PathOf("web/seite.htm")), page); // --out leaves the page alone
     // The page is ASCII without a declaration: other characters become references.
     std::string map = Definition("\n", Latin, "../Bilder/Karte.PNG");
     map = map.substr(0, map.find("</map>") + 6);
@@ -146,15 +140,15 @@ TEST_F(PageCommandsTest, InsertReplacesTheMapAndUpdatesItsImagesOrRefuses) {
         "\n<p><img class=\"gross\" src=\"../Bilder/Karte.PNG\" usemap=\"#karte\" "
         "style=\"border:0\" width=\"100\" height=\"60\" border=\"0\" alt=\"\" title=\"\"></p>\n"
         "</body>\n";
-    EXPECT_EQ(FileBytes(PathOf("web/neu.htm")).toStdString(), expected);
+    EXPECT_EQ(ReadBytes(PathOf("web/neu.htm")).toStdString(), expected);
 
     // An unclosed map, a source as output and wrong command lines change nothing.
     const QByteArray unclosed = "<map name=\"karte\"><area>\n</body>";
-    PutFile(PathOf("web/offen.htm"), unclosed);
+    WriteBytes(PathOf("web/offen.htm"), unclosed);
     QByteArray errors;
     EXPECT_EQ(Run({"insert", "quelle.htm", "web/offen.htm"}, &errors), 1);
     EXPECT_TRUE(errors.contains("nicht mit </map> abgeschlossen")) << errors.data();
-    EXPECT_EQ(FileBytes(PathOf("web/offen.htm")), unclosed);
+    EXPECT_EQ(ReadBytes(PathOf("web/offen.htm")), unclosed);
     EXPECT_EQ(Run({"insert", "--out", "./quelle.htm", "quelle.htm", "web/seite.htm"}, &errors), 1);
     EXPECT_TRUE(errors.contains("Quelldatei")) << errors.data();
     EXPECT_EQ(Run({"insert", "quelle.htm"}), 2);
@@ -166,7 +160,7 @@ TEST_F(PageCommandsTest, InsertReplacesTheMapAndUpdatesItsImagesOrRefuses) {
 TEST_F(PageCommandsTest, NewPageIsTheTemplateWithTheDefinitionInItsEncoding) {
     // No template beside the program: the built-in page, UTF-8.
     ASSERT_EQ(Run({"new-page", "quelle.htm", "web/neu.htm"}), 0);
-    const QByteArray page = FileBytes(PathOf("web/neu.htm"));
+    const QByteArray page = ReadBytes(PathOf("web/neu.htm"));
     EXPECT_TRUE(page.startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 "
                                 "Transitional//EN\">\r\n\r\n<html>\r\n<head>\r\n <meta "
                                 "charset=\"utf-8\">\r\n"));
@@ -174,14 +168,14 @@ TEST_F(PageCommandsTest, NewPageIsTheTemplateWithTheDefinitionInItsEncoding) {
         "<body>\r\n\r\n" + Definition("\r\n", "Kueche 日本 😀", "../Bilder/Karte.PNG") +
         "\r\n</body>\r\n</html>")));
 
-    PutFile(PathOf("vorlage.htm"), "<p>Gr\xFC\xDF"
-                                   "e</p>\n<!-- !!!Image-Map!!! -->\n");
+    WriteBytes(PathOf("vorlage.htm"), "<p>Gr\xFC\xDF"
+                                      "e</p>\n<!-- !!!Image-Map!!! -->\n");
     ASSERT_EQ(Run({"new-page", "--template", "vorlage.htm", "quelle.htm", "Bilder/neu.htm"}), 0);
     EXPECT_EQ(
-        FileBytes(PathOf("Bilder/neu.htm")),
+        ReadBytes(PathOf("Bilder/neu.htm")),
         Encoded("<p>Grüße</p>\n" + Definition("\n", Latin, "Karte.PNG") + "\n", "WINDOWS-1252"));
 
-    PutFile(PathOf("leer.htm"), "<p></p>");
+    WriteBytes(PathOf("leer.htm"), "<p></p>");
     QByteArray errors;
     EXPECT_EQ(Run({"new-page", "--template", "leer.htm", "quelle.htm", "x.htm"}, &errors), 1);
     EXPECT_TRUE(errors.contains("Markierung")) << errors.data();

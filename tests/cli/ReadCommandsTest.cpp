@@ -2,6 +2,7 @@
 // and print or save what the editor would. Whole outputs are compared with hand-written files
 // in tests/data/reader, where "@DIR@" stands for the folder of the test's files.
 #include "KvxtoolRun.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,17 +14,8 @@
 namespace {
 
 using TReadRun = kvx::test::TKvxtoolRun;
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void PutFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using kvx::test::ReadBytes;
+using kvx::test::WriteBytes;
 
 class ReadCommandsTest : public ::testing::Test {
 protected:
@@ -33,7 +25,7 @@ protected:
         image.fill(Qt::white);
         ASSERT_TRUE(image.save(PathOf("karte.png"), "PNG"));
         for (const QString name : {"grundriss.htm", "altbau.kvx"}) {
-            PutFile(PathOf(name), FileBytes(DataPath(name)));
+            WriteBytes(PathOf(name), ReadBytes(DataPath(name)));
         }
     }
 
@@ -42,7 +34,7 @@ protected:
 
     // A golden file with the placeholders for the test folder filled in.
     QByteArray Golden(const QString& name) const {
-        QByteArray bytes = FileBytes(DataPath(name));
+        QByteArray bytes = ReadBytes(DataPath(name));
         EXPECT_FALSE(bytes.isEmpty()) << name.toStdString();
         bytes.replace("@DIR@", FDir.path().toUtf8());
         return bytes;
@@ -72,7 +64,7 @@ TEST_F(ReadCommandsTest, ListPrintsTheMapNamesInDocumentOrder) {
     EXPECT_TRUE(run.Errors.isEmpty());
 
     EXPECT_EQ(Run({"list", "altbau.kvx"}).Output, "Altbau\n");
-    PutFile(PathOf("leer.htm"), "<p>nichts</p>");
+    WriteBytes(PathOf("leer.htm"), "<p>nichts</p>");
     const TReadRun empty = Run({"list", "leer.htm"});
     EXPECT_EQ(empty.ExitCode, 0);
     EXPECT_TRUE(empty.Output.isEmpty());
@@ -109,18 +101,18 @@ TEST_F(ReadCommandsTest, SaveWritesWhatSaveAndSaveAsWould) {
     EXPECT_EQ(save.ExitCode, 0) << save.Errors.constData();
     EXPECT_TRUE(save.Output.isEmpty());
     const QByteArray saved = Golden("grundriss.saved.kvx");
-    EXPECT_EQ(FileBytes(PathOf("neu.kvx")), saved);
+    EXPECT_EQ(ReadBytes(PathOf("neu.kvx")), saved);
 
     const TReadRun saveAs =
         Run({"save", "--save-as", "--map", "Erdgeschoss", "grundriss.htm", "unter.kvx"});
     EXPECT_EQ(saveAs.ExitCode, 0) << saveAs.Errors.constData();
     QByteArray expected = saved;
     expected.insert(16, FDir.path().toUtf8() + "/karte.png\r\n");
-    EXPECT_EQ(FileBytes(PathOf("unter.kvx")), expected);
+    EXPECT_EQ(ReadBytes(PathOf("unter.kvx")), expected);
 
     // Reading the saved file and saving it again changes nothing.
     EXPECT_EQ(Run({"save", "neu.kvx", "wieder.kvx"}).ExitCode, 0);
-    EXPECT_EQ(FileBytes(PathOf("wieder.kvx")), saved);
+    EXPECT_EQ(ReadBytes(PathOf("wieder.kvx")), saved);
 }
 
 TEST_F(ReadCommandsTest, InfoDescribesTheMapAsJson) {
@@ -134,10 +126,10 @@ TEST_F(ReadCommandsTest, InfoDescribesTheMapAsJson) {
 }
 
 TEST_F(ReadCommandsTest, InfoEscapesJsonStrings) {
-    PutFile(PathOf("zeichen.htm"),
-            "<map name=\"a&quot;b\\c\"><area shape=\"rect\" coords=\"1,2,3,4\" "
-            "alt=\"Tab\there\" href=\"\xC3\xA4\xE2\x82\xAC\"></map>"
-            "<img src=\"karte.png\" usemap=\"#a&quot;b\\c\">");
+    WriteBytes(PathOf("zeichen.htm"),
+               "<map name=\"a&quot;b\\c\"><area shape=\"rect\" coords=\"1,2,3,4\" "
+               "alt=\"Tab\there\" href=\"\xC3\xA4\xE2\x82\xAC\"></map>"
+               "<img src=\"karte.png\" usemap=\"#a&quot;b\\c\">");
     const TReadRun run = Run({"info", "zeichen.htm"});
     EXPECT_EQ(run.ExitCode, 0) << run.Errors.constData();
     EXPECT_TRUE(run.Output.contains("\"name\": \"a\\\"b\\\\c\",\n")) << run.Output.constData();
@@ -158,7 +150,8 @@ TEST_F(ReadCommandsTest, SeveralMapsNeedAMapName) {
 }
 
 TEST_F(ReadCommandsTest, MissingImageNeedsTheImageOption) {
-    PutFile(PathOf("fehlt.htm"), "<map name=\"k\"></map><img src=\"weg/bild.gif\" usemap=\"#k\">");
+    WriteBytes(PathOf("fehlt.htm"),
+               "<map name=\"k\"></map><img src=\"weg/bild.gif\" usemap=\"#k\">");
     ExpectFailure(Run({"info", "fehlt.htm"}),
                   {"Die verwendete Bilddatei konnte nicht gefunden werden! Bitte w\xC3\xA4hlen Sie "
                    "die Bilddatei manuell aus!",
@@ -177,21 +170,21 @@ TEST_F(ReadCommandsTest, ReadErrorsPrintTheEditorsMessages) {
     ExpectFailure(Run({"list", "gibtsnicht.kvx"}), {"Genauer Fehler: "});
     ExpectFailure(Run({"info", ""}), {"Genauer Fehler: "});
 
-    PutFile(PathOf("fremd.KVX"), "<html><map name=\"k\"></map></html>");
+    WriteBytes(PathOf("fremd.KVX"), "<html><map name=\"k\"></map></html>");
     ExpectFailure(Run({"info", "fremd.KVX"}),
                   {"Diese Datei ist keine g\xC3\xBCltige Korvane Datei!"});
     ExpectFailure(Run({"list", "fremd.KVX"}),
                   {"Diese Datei ist keine g\xC3\xBCltige Korvane Datei!"});
-    PutFile(PathOf("neuer.kvx"), "\"kvx300\",\"\",\"\"\r\n");
+    WriteBytes(PathOf("neuer.kvx"), "\"kvx300\",\"\",\"\"\r\n");
     ExpectFailure(Run({"html", "neuer.kvx"}),
                   {"Die angegebene Korvane Datei ist nicht kompatibel mit Korvane 2!"});
 
-    PutFile(PathOf("farbe.htm"),
-            "<map name=\"k\"><area shape=\"rect\" coords=\"1,2,3,4\" "
-            "kvxcolor=\"#FF0000\"></map><img src=\"karte.png\" usemap=\"#k\">");
+    WriteBytes(PathOf("farbe.htm"),
+               "<map name=\"k\"><area shape=\"rect\" coords=\"1,2,3,4\" "
+               "kvxcolor=\"#FF0000\"></map><img src=\"karte.png\" usemap=\"#k\">");
     ExpectFailure(Run({"info", "farbe.htm"}), {"Fehler beim Laden der Datei! Bitte dr\xC3\xBC"
                                                "cken Sie F1 f\xC3\xBCr weitere Informationen!"});
-    PutFile(PathOf("ohne.htm"), "<p>keine Karte</p>");
+    WriteBytes(PathOf("ohne.htm"), "<p>keine Karte</p>");
     ExpectFailure(Run({"info", "ohne.htm"}),
                   {"Keine Image Map Definition in der Datei gefunden! Laden der Datei "
                    "abgebrochen!"});
@@ -239,8 +232,8 @@ TEST_F(ReadCommandsTest, SeveralCaseVariantsOfTheImageAreNamed) {
         ASSERT_TRUE(QDir(FDir.path()).mkdir(folder));
         ASSERT_TRUE(QFile::copy(PathOf("karte.png"), PathOf(folder + "/Karte.png")));
     }
-    PutFile(PathOf("varianten.htm"),
-            "<map name=\"k\"></map><img src=\"BILDER/KARTE.PNG\" usemap=\"#k\">");
+    WriteBytes(PathOf("varianten.htm"),
+               "<map name=\"k\"></map><img src=\"BILDER/KARTE.PNG\" usemap=\"#k\">");
     ExpectFailure(Run({"info", "varianten.htm"}),
                   {"Die verwendete Bilddatei gibt es in mehreren Schreibweisen:\n" +
                        PathOf("Bilder/Karte.png").toUtf8() + "\n" +

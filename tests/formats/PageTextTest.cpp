@@ -3,6 +3,7 @@
 #include "formats/PageText.h"
 #include "formats/NewPage.h"
 #include "formats/PageEditorText.h"
+#include "support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,7 @@ namespace kvx {
 namespace {
 
 using namespace std::string_view_literals;
-
-QByteArray Bytes(std::string_view text) {
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
+using test::Bytes;
 
 struct TGoldenCase {
     const char* Name;

@@ -2,6 +2,7 @@
 // nothing a user typed may be lost, and a failed save must leave the old file as it was.
 #include "platform/TextFile.h"
 #include "platform/FileError.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,24 +17,12 @@
 namespace kvx {
 namespace {
 
-QByteArray Bytes(std::string_view text) {
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
+using test::Bytes;
+using test::ReadBytes;
+using test::WriteBytes;
 
 std::string Path(const QTemporaryDir& dir, const char* name) {
     return dir.filePath(QString::fromUtf8(name)).toStdString();
-}
-
-QByteArray FileBytes(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
-    return file.readAll();
-}
-
-void PutFile(const std::string& path, const QByteArray& bytes) {
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path;
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 struct TDecodeCase {
@@ -154,7 +143,7 @@ TEST(ReadTextFile, ReadsAndDecodesTheWholeFile) {
     QByteArray big(300000, 'x');
     big.append("\r\nGr\xFC\xDF"
                "e");
-    PutFile(path, big);
+    WriteBytes(path, big);
     const TTextFileContent content = ReadTextFile(path);
     EXPECT_EQ(content.Encoding, TTextEncoding::Windows1252);
     EXPECT_EQ(content.Text.size(), 300000u + 2u + 7u);
@@ -185,11 +174,11 @@ TEST(WriteFileSafely, CreatesAndReplacesFiles) {
     ASSERT_TRUE(dir.isValid());
     const std::string path = Path(dir, "karte.kvx");
     WriteFileSafely(path, "first version\r\n");
-    EXPECT_EQ(FileBytes(path), "first version\r\n");
+    EXPECT_EQ(ReadBytes(path), "first version\r\n");
     WriteFileSafely(path, "second\r\n");
-    EXPECT_EQ(FileBytes(path), "second\r\n");
+    EXPECT_EQ(ReadBytes(path), "second\r\n");
     WriteFileSafely(path, QByteArray());
-    EXPECT_EQ(FileBytes(path), QByteArray());
+    EXPECT_EQ(ReadBytes(path), QByteArray());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"karte.kvx"});
 }
 
@@ -217,14 +206,14 @@ TEST(WriteFileSafely, LeavesAFolderOfTheSameNameAlone) {
     ASSERT_TRUE(dir.isValid());
     const std::string path = Path(dir, "karte.kvx");
     ASSERT_TRUE(QDir(dir.path()).mkdir("karte.kvx"));
-    PutFile(path + "/inside.txt", "keep");
+    WriteBytes(path + "/inside.txt", "keep");
     try {
         WriteFileSafely(path, "x");
         ADD_FAILURE() << "no TFileError";
     } catch (const TFileError& error) {
         EXPECT_EQ(error.Detail(), "Ist ein Verzeichnis (21)");
     }
-    EXPECT_EQ(FileBytes(path + "/inside.txt"), "keep");
+    EXPECT_EQ(ReadBytes(path + "/inside.txt"), "keep");
 }
 
 // Limits the size of files this process may write, as a full disk would; works for root too.
@@ -258,7 +247,7 @@ TEST(WriteFileSafely, AFailedWriteLeavesTheOldFileIntact) {
         ASSERT_TRUE(dir.isValid());
         const std::string path = Path(dir, "karte.kvx");
         const QByteArray old = "old project\r\n";
-        PutFile(path, old);
+        WriteBytes(path, old);
         {
             const TFileSizeLimit limit(4096);
             ASSERT_TRUE(limit.Active);
@@ -270,7 +259,7 @@ TEST(WriteFileSafely, AFailedWriteLeavesTheOldFileIntact) {
                 EXPECT_EQ(error.Detail(), "Die Datei ist zu groß (27)");
             }
         }
-        EXPECT_EQ(FileBytes(path), old);
+        EXPECT_EQ(ReadBytes(path), old);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"karte.kvx"});
     }
 }

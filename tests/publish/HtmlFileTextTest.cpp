@@ -1,4 +1,5 @@
 #include "publish/HtmlFileText.h"
+#include "support/FileBytes.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -8,10 +9,7 @@ namespace kvx {
 namespace {
 
 using namespace std::string_view_literals;
-
-QByteArray Bytes(std::string_view text) {
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
+using test::Bytes;
 
 struct TFileCase {
     const char* Name;
