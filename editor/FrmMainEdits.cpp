@@ -5,6 +5,7 @@
 #include "editor/MapEdits.h"
 #include "editor/OverviewTree.h"
 #include "editor/ToolController.h"
+#include "editor/ViewController.h"
 
 namespace kvx {
 
@@ -103,7 +104,12 @@ void TfrmMain::MapChanged(const TMapChange& change) {
     if (!change.Gesture && change.Kind != TMapChangeKind::AreaStored) {
         ShowSelectedArea();
     }
-    if (!change.PictureShown) {
+    if (change.PictureShown) {
+        return;
+    }
+    if (change.Kind == TMapChangeKind::Selection) {
+        FView->RenderSelection();
+    } else {
         RenderView();
     }
 }

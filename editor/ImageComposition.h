@@ -6,7 +6,9 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
+#include <cstdint>
 
 namespace kvx {
 
@@ -25,5 +27,15 @@ struct TViewPlacement {
 // the image as drawing the areas on the whole image would give it.
 void ComposeView(const QImage& source, QImage& view, const TImageMap& map,
                  const TViewPlacement& placement);
+
+// Composes again only the view pixels within part, drawing only the areas that can reach into
+// it; each of those pixels becomes what ComposeView gives it. A selection that moves from one
+// area to another changes nothing outside the two areas' reach.
+void ComposeViewPart(const QImage& source, QImage& view, const TImageMap& map,
+                     const TViewPlacement& placement, const QRect& part);
+
+// The view pixels the area with id can touch, drawn selected or not; empty when there is no
+// such area or it draws nothing.
+QRect AreaViewReach(const TImageMap& map, std::int32_t id, const TViewPlacement& placement);
 
 } // namespace kvx

@@ -1,6 +1,7 @@
 #include "editor/OverviewTree.h"
 
 #include "editor/EditorIcons.h"
+#include "editor/OverviewNodeDelegate.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -52,6 +53,7 @@ TOverviewTree::TOverviewTree(QWidget* parent) : QTreeWidget(parent) {
     // Every node is one line of text with an icon. Without this Qt walks all rows above a node
     // to place it, which made each highlight cost milliseconds on maps of thousands of areas.
     setUniformRowHeights(true);
+    setItemDelegate(new TOverviewNodeDelegate(this));
     // The highlight stays visible while another control has the focus.
     QPalette colours = palette();
     for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
@@ -125,6 +127,7 @@ void TOverviewTree::BuildMapNodes(const QString& mapName) {
 }
 
 void TOverviewTree::RemoveAllNodes() {
+    FAreaNodes.clear();
     clear();
     FMapNode = nullptr;
     FGroupNodes[0] = FGroupNodes[1] = FGroupNodes[2] = nullptr;
@@ -139,6 +142,10 @@ QTreeWidgetItem* TOverviewTree::AddAreaNode(const TLinkAreaProperties& props) {
     QTreeWidgetItem* node =
         NewNode(group, AreaNodeText(props.Kind, props.Href, props.Coords), groupImage + 1);
     node->setData(0, IdRole, props.Id);
+    // An id names one area; a second node for it would be found instead of the first.
+    if (!FAreaNodes.contains(props.Id)) {
+        FAreaNodes.insert(props.Id, node);
+    }
     return node;
 }
 
@@ -168,12 +175,7 @@ QTreeWidgetItem* TOverviewTree::AddAreaNodeFor(const TImageMap& map, std::int32_
 }
 
 void TOverviewTree::RemoveAreaNode(std::int32_t id) {
-    for (const std::uint8_t kind : {akRectangle, akCircle, akPolygon}) {
-        if (QTreeWidgetItem* node = FindAreaNode(kind, id)) {
-            delete node;
-            return;
-        }
-    }
+    delete FAreaNodes.take(id);
 }
 
 void TOverviewTree::UpdateAreaNode(const TImageMap& map, std::int32_t id) {
@@ -189,16 +191,9 @@ void TOverviewTree::UpdateAreaNode(const TImageMap& map, std::int32_t id) {
 }
 
 QTreeWidgetItem* TOverviewTree::FindAreaNode(std::uint8_t kind, std::int32_t id) const {
+    QTreeWidgetItem* node = FAreaNodes.value(id);
     const QTreeWidgetItem* group = GroupNode(kind);
-    if (group == nullptr) {
-        return nullptr;
-    }
-    for (int i = 0; i < group->childCount(); ++i) {
-        if (NodeId(group->child(i)) == id) {
-            return group->child(i);
-        }
-    }
-    return nullptr;
+    return node != nullptr && group != nullptr && node->parent() == group ? node : nullptr;
 }
 
 QTreeWidgetItem* TOverviewTree::HighlightedNode() const {

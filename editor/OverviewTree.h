@@ -5,6 +5,7 @@
 
 #include "model/ImageMap.h"
 
+#include <QHash>
 #include <QTreeWidget>
 #include <cstdint>
 #include <optional>
@@ -76,6 +77,8 @@ private:
 
     QTreeWidgetItem* FMapNode = nullptr;
     QTreeWidgetItem* FGroupNodes[3] = {nullptr, nullptr, nullptr};
+    // Every area node by its id: a click must not search a group of thousands of nodes.
+    QHash<std::int32_t, QTreeWidgetItem*> FAreaNodes;
     std::vector<QIcon> FImages;
 };
 

@@ -70,4 +70,18 @@ void TViewCanvas::Handle(std::int64_t hx, std::int64_t hy) {
     FTarget.Rectangle64(x - HandleReach, y - HandleReach, x + HandleReach, y + HandleReach);
 }
 
+QRect ViewReach(QPoint origin, double scale, std::int64_t left, std::int64_t top,
+                std::int64_t right, std::int64_t bottom, int penWidth) {
+    // Handles reach HandleReach beyond their centre, a wide pen half its width beyond the line;
+    // one more pixel covers the rounding of box ends to pixel centres.
+    const std::int64_t margin = HandleReach + std::max(1, penWidth) + 1;
+    const auto inRange = [](std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, -(1 << 30), 1 << 30));
+    };
+    return QRect(QPoint(inRange(ViewEdge(left, origin.x(), scale) - margin),
+                        inRange(ViewEdge(top, origin.y(), scale) - margin)),
+                 QPoint(inRange(ViewEdge(right + 1, origin.x(), scale) + margin),
+                        inRange(ViewEdge(bottom + 1, origin.y(), scale) + margin)));
+}
+
 } // namespace kvx

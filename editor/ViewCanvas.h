@@ -11,11 +11,20 @@
 
 namespace kvx {
 
+// The view pixels that drawing within the image box [left, right] x [top, bottom] (every
+// point drawn and every handle placed) can touch, with a pen penWidth pixels wide, on a view
+// showing the image from origin on at scale.
+QRect ViewReach(QPoint origin, double scale, std::int64_t left, std::int64_t top,
+                std::int64_t right, std::int64_t bottom, int penWidth);
+
 class TViewCanvas : public TCanvas {
 public:
     // Draws on view, which shows the image (imageSize pixels) from image point origin on at
     // scale view pixels per image pixel.
     TViewCanvas(QImage& view, QSize imageSize, QPoint origin, double scale);
+
+    // Changes only the view pixels within part, as drawing everything would.
+    void KeepTo(const QRect& part) { FTarget.KeepTo(part); }
 
     void SetPenStyle(TPenStyle style) override { FTarget.SetPenStyle(style); }
     void SetPenWidth(int width) override { FTarget.SetPenWidth(width); }

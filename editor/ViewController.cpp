@@ -171,11 +171,16 @@ void TViewController::RenderView() {
     FWidgets.Display->update();
 }
 
+TViewPlacement TViewController::Placement() const {
+    const TEditorState& state = FContext.State;
+    return {state.ViewOrigin, state.VisibleImageSize, static_cast<double>(state.ZoomFactor)};
+}
+
 void TViewController::ComposeView() {
     const TMapDocument& document = FContext.Document;
-    const TEditorState& state = FContext.State;
     QImage& view = FWidgets.Display->BackBuffer();
     const QSize viewSize = FWidgets.Display->size();
+    FComposedMap = nullptr;
     if (view.size() != viewSize || view.format() != QImage::Format_RGB32) {
         QImage fresh = NewRgb32Bitmap(viewSize.width(), viewSize.height());
         if (fresh.isNull() && !viewSize.isEmpty()) {
@@ -187,9 +192,40 @@ void TViewController::ComposeView() {
     if (viewSize.isEmpty()) {
         return;
     }
-    kvx::ComposeView(
-        document.SourceBitmap, view, *document.CurrentMap,
-        {state.ViewOrigin, state.VisibleImageSize, static_cast<double>(state.ZoomFactor)});
+    const TImageMap& map = *document.CurrentMap;
+    FComposedPlacement = Placement();
+    kvx::ComposeView(document.SourceBitmap, view, map, FComposedPlacement);
+    FComposedMap = &map;
+    FComposedSelection = map.HasSelection() ? map.SelectedId() : 0;
+}
+
+void TViewController::RenderSelection() {
+    const TMapDocument& document = FContext.Document;
+    if (!document.CurrentMap || !document.HasImage()) {
+        return;
+    }
+    const TImageMap& map = *document.CurrentMap;
+    const TViewPlacement placement = Placement();
+    QImage& view = FWidgets.Display->BackBuffer();
+    const bool sameView = !FViewStale && FComposedMap == &map &&
+                          view.size() == FWidgets.Display->size() &&
+                          placement.Origin == FComposedPlacement.Origin &&
+                          placement.Visible == FComposedPlacement.Visible &&
+                          placement.Scale == FComposedPlacement.Scale;
+    if (!sameView) {
+        RenderView();
+        return;
+    }
+    const std::int32_t selected = map.HasSelection() ? map.SelectedId() : 0;
+    const QRect part = (AreaViewReach(map, FComposedSelection, placement) |
+                        AreaViewReach(map, selected, placement)) &
+                       view.rect();
+    FComposedSelection = selected;
+    if (part.isEmpty()) {
+        return;
+    }
+    ComposeViewPart(document.SourceBitmap, view, map, placement, part);
+    FWidgets.Display->update(part);
 }
 
 QPoint TViewController::ViewToImage(QPoint viewPoint) const {

@@ -3,6 +3,7 @@
 // composing what it shows (RenderView), scrolling and the zoom commands.
 
 #include "editor/EditorContext.h"
+#include "editor/ImageComposition.h"
 #include "model/Pointer.h"
 
 #include <QObject>
@@ -41,6 +42,10 @@ public:
     void ResetView();
     // Composes the image and every area and shows them; only while a map is open.
     void RenderView();
+    // Shows a selection that moved from one area to another (or to none): only the view
+    // pixels the two areas reach are composed again, when the view showed the map as it is
+    // apart from the selection; otherwise the whole view, as RenderView.
+    void RenderSelection();
     QPoint ViewToImage(QPoint viewPoint) const;
     // The pointer at viewPoint as the hit tests see it: its image pixel and its view pixel.
     TPointer PointerAt(QPoint viewPoint) const;
@@ -73,11 +78,17 @@ private:
     void ScrollImageTo(QPointF origin);
     QPointF ViewToImageF(QPointF viewPoint) const;
     void ComposeView();
+    TViewPlacement Placement() const;
 
     TEditorContext FContext;
     TViewWidgets FWidgets;
     // The back buffer no longer matches the view (its size or the zoom changed).
     bool FViewStale = true;
+    // What the back buffer was last composed from as a whole: the map, the placement and
+    // the selected area (0 for none).
+    const TImageMap* FComposedMap = nullptr;
+    TViewPlacement FComposedPlacement;
+    std::int32_t FComposedSelection = 0;
 };
 
 } // namespace kvx

@@ -92,6 +92,13 @@ TQtCanvas::TQtCanvas(QImage& target, const TPictureBox& picture)
     }
 }
 
+void TQtCanvas::KeepTo(const QRect& part) {
+    FKept = part;
+    if (FPainter.isActive()) {
+        FPainter.setClipRect(part);
+    }
+}
+
 void TQtCanvas::SetPenStyle(TPenStyle style) {
     FPenDirty = FPenDirty || style != FPenStyle;
     FPenStyle = style;
@@ -389,9 +396,13 @@ void TQtCanvas::DrawSegment(std::int64_t x0, std::int64_t y0, std::int64_t x1, s
     if (keep.isEmpty()) {
         return;
     }
-    FPainter.setClipRect(keep);
+    FPainter.setClipRect(FKept ? keep & *FKept : keep);
     FPainter.drawLine(QLineF(end, start + (start - end)));
-    FPainter.setClipping(false);
+    if (FKept) {
+        FPainter.setClipRect(*FKept);
+    } else {
+        FPainter.setClipping(false);
+    }
 }
 
 } // namespace kvx

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QRect>
 
 #include <cstdint>
 #include <optional>
@@ -40,6 +41,10 @@ public:
         std::int64_t Bottom;
     };
     TQtCanvas(QImage& target, const TPictureBox& picture);
+
+    // From now on changes only the target pixels within part; each of them becomes what
+    // drawing everything would make it.
+    void KeepTo(const QRect& part);
 
     void SetPenStyle(TPenStyle style) override;
     void SetPenWidth(int width) override;
@@ -93,6 +98,7 @@ private:
     void DrawWideRectangle(const TBox& box);
 
     QPainter FPainter;
+    std::optional<QRect> FKept;
     int FWidth = 0;
     int FHeight = 0;
     // Drawing coordinates minus these are target pixels: a band's first row is image row

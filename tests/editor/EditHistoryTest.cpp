@@ -1,7 +1,9 @@
 // The undo history of the edit layer: random edits on random maps, all undone and redone,
-// with the tree and the unsaved-changes state checked at every step.
+// with the tree, the view's picture and the unsaved-changes state checked at every step.
 #include "EditorTestSupport.h"
 
+#include "editor/DisplayView.h"
+#include "editor/ImageComposition.h"
 #include "editor/MapEdits.h"
 #include "editor/OverviewTree.h"
 #include "model/AreaFromCoordinates.h"
@@ -112,6 +114,18 @@ protected:
         }
     }
 
+    // The view shows what composing the whole view anew gives, even where only the part of a
+    // moved selection was composed again.
+    void ExpectViewAgrees(const std::string& where) {
+        const QImage& shown = Main().pbxDisplay->BackBuffer();
+        ASSERT_EQ(shown.size(), Main().pbxDisplay->size()) << where;
+        const TEditorState& state = Main().State();
+        QImage fresh(shown.size(), QImage::Format_RGB32);
+        ComposeView(Main().Document().SourceBitmap, fresh, Map(),
+                    {state.ViewOrigin, state.VisibleImageSize, double{state.ZoomFactor}});
+        ASSERT_TRUE(shown == fresh) << where;
+    }
+
     // Every area has its node with its text in its shape's group, and there are no others.
     void ExpectTreeAgrees(const std::string& where) {
         int nodes = 0;
@@ -141,6 +155,7 @@ TEST_F(EditHistory, RandomEditsAreUndoneAndRedoneToTheSameBytes) {
         std::string savedHtml = start;
         const auto check = [&](const std::string& where) {
             ExpectTreeAgrees(where);
+            ExpectViewAgrees(where);
             EXPECT_EQ(Main().Modified(), stack.index() != saved) << where;
             if (stack.index() == saved) {
                 EXPECT_EQ(Html(), savedHtml) << where;

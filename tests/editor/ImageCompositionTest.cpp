@@ -189,5 +189,51 @@ TEST(ImageComposition, ShapesAtTheEndsOfTheCoordinateRangeDrawTheirVisiblePartAt
     }
 }
 
+TEST(ImageComposition, AMovedSelectionComposedInItsPartGivesTheWholeComposition) {
+    constexpr int width = 1600;
+    constexpr int height = 1200;
+    const QImage source = Source(width, height, QImage::Format_RGB32);
+    TImageMap map;
+    AddScatteredAreas(map, width, height);
+    const auto& entries = map.Entries();
+    const std::int32_t last = entries.back().Id; // the huge polygon
+    // Selections moving between ordinary areas, from and to none, and to a huge shape.
+    const std::pair<std::int32_t, std::int32_t> moves[] = {{entries[10].Id, entries[11].Id},
+                                                           {entries[40].Id, entries[97].Id},
+                                                           {0, entries[5].Id},
+                                                           {entries[5].Id, 0},
+                                                           {entries[20].Id, last},
+                                                           {last, entries[151].Id}};
+    int moved = 0;
+    for (const double scale : {0.25, 0.5, 1.0, 1.5, 4.0}) {
+        // Within the image at every zoom, as a view always is.
+        const QSize viewSize(300, 200);
+        const TViewPlacement placement{{350, height / 2 - 200},
+                                       QSize(static_cast<int>(viewSize.width() / scale),
+                                             static_cast<int>(viewSize.height() / scale)),
+                                       scale};
+        for (const auto& [from, to] : moves) {
+            SCOPED_TRACE(::testing::Message() << scale * 100 << " %, " << from << " -> " << to);
+            const auto select = [&map](std::int32_t id) {
+                map.ClearSelection();
+                map.SelectById(id);
+            };
+            QImage view(viewSize, QImage::Format_RGB32);
+            select(from);
+            ComposeView(source, view, map, placement);
+            const QImage before = view;
+            select(to);
+            const QRect part =
+                AreaViewReach(map, from, placement) | AreaViewReach(map, to, placement);
+            ComposeViewPart(source, view, map, placement, part);
+            QImage whole(viewSize, QImage::Format_RGB32);
+            ComposeView(source, whole, map, placement);
+            ASSERT_TRUE(view == whole);
+            moved += before == whole ? 0 : 1;
+        }
+    }
+    EXPECT_GE(moved, 10); // many moves change what the view shows
+}
+
 } // namespace
 } // namespace kvx

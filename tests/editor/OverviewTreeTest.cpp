@@ -5,6 +5,7 @@
 #include "editor/PropertyPanel.h"
 
 #include <QApplication>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <functional>
 
@@ -22,6 +23,41 @@ TEST(AreaNodeText, ShowsTheHrefOrElseASummaryOfTheCoordinates) {
     EXPECT_EQ(AreaNodeText(akCircle, "", circle), "(M: 50, 60; R: 25)");
     EXPECT_EQ(AreaNodeText(akPolygon, "", polygon), "(5, 7; ...)");
     EXPECT_EQ(AreaNodeText(akCircle, "seite.htm", circle), "seite.htm");
+}
+
+// The tree keeps laid-out node texts and pictures to repaint fast; what it paints must stay
+// what Qt's own item painting gives, highlighted or not, texts cut short or not.
+TEST(OverviewTreePainting, NodesLookAsQtPaintsThem) {
+    const std::string hrefs[] = {"seite.htm", "https://example.org/ein/sehr/langer/pfad/seite.htm",
+                                 "<b>fett</b> & Ümläute", ""};
+    const struct {
+        int Width;
+        int Highlighted; // index into hrefs, -1 for none
+    } cases[] = {{260, -1}, {260, 1}, {120, 0}, {120, 1}, {400, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.Width << " px, node " << c.Highlighted);
+        TOverviewTree tree;
+        tree.resize(c.Width, 200);
+        tree.BuildMapNodes(QStringLiteral("karte"));
+        std::vector<QTreeWidgetItem*> nodes;
+        for (const std::string& href : hrefs) {
+            TLinkAreaProperties props;
+            props.Kind = static_cast<std::uint8_t>(akRectangle + nodes.size() % 3);
+            props.Id = static_cast<std::int32_t>(nodes.size()) + 1;
+            props.Href = href;
+            props.Coords = {"X", "10", "Y", "20", "X", "30", "Y", "40"};
+            nodes.push_back(tree.AddAreaNode(props));
+        }
+        tree.expandAll();
+        if (c.Highlighted >= 0) {
+            tree.Highlight(nodes[static_cast<std::size_t>(c.Highlighted)]);
+        }
+        const QImage kept = tree.grab().toImage();
+        QStyledItemDelegate qtOwn;
+        tree.setItemDelegate(&qtOwn);
+        const QImage qt = tree.grab().toImage();
+        EXPECT_TRUE(kept == qt);
+    }
 }
 
 class OverviewTree : public TEditorTest {
