@@ -42,8 +42,9 @@ public:
     };
     TQtCanvas(QImage& target, const TPictureBox& picture);
 
-    // From now on changes only the target pixels within part; each of them becomes what
-    // drawing everything would make it.
+    // From now on changes only the target pixels within part; with one-pixel pens each of them
+    // becomes what drawing everything would make it (QPainter, which draws the wider pens,
+    // may place their pixels differently under a clip).
     void KeepTo(const QRect& part);
 
     void SetPenStyle(TPenStyle style) override;

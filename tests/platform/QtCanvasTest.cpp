@@ -397,5 +397,60 @@ TEST(QtCanvas, NullImageIsIgnored) {
     EXPECT_TRUE(none.isNull());
 }
 
+// A part drawn again shows what drawing everything gives there and leaves the rest alone:
+// the view composes only the part a moved selection changes. Areas draw with one-pixel pens
+// only; QPainter, which draws wider ones, may place their pixels differently under a clip.
+TEST(QtCanvas, DrawingKeptToAPartChangesOnlyItsPixelsAndThoseAsTheWholeDrawingDoes) {
+    const std::function<void(TCanvas&)> drawings[] = {
+        [](TCanvas& c) { // lines both ways and at every slope
+            c.MoveTo(5, 10);
+            c.LineTo(90, 70);
+            c.LineTo(10, 65);
+            c.LineTo(60, 2);
+        },
+        [](TCanvas& c) { // dotted outlines and a filled handle square
+            c.SetPenStyle(TPenStyle::psDot);
+            c.SetBrushStyle(TBrushStyle::bsClear);
+            c.Rectangle(8, 6, 85, 60);
+            c.Ellipse(15, 12, 95, 75);
+            c.SetPenStyle(TPenStyle::psSolid);
+            c.SetBrushStyle(TBrushStyle::bsSolid);
+            c.Rectangle(30, 20, 38, 28);
+        },
+        [](TCanvas& c) { // inverted pixels, drawn twice where shapes cross
+            c.SetPenMode(TPenMode::pmNot);
+            c.SetBrushStyle(TBrushStyle::bsClear);
+            c.Rectangle(10, 10, 70, 50);
+            c.Ellipse(25, 5, 90, 70);
+        },
+    };
+    const QRect parts[] = {{20, 15, 40, 30}, {0, 0, 100, 9}, {80, 40, 20, 40}};
+    for (std::size_t d = 0; d < std::size(drawings); ++d) {
+        const QImage whole = Drawn(100, 80, drawings[d]);
+        for (const QRect& part : parts) {
+            SCOPED_TRACE(::testing::Message()
+                         << "drawing " << d << ", part " << part.x() << "," << part.y());
+            QImage kept = test::FilledImage(100, 80);
+            {
+                QPainter marker(&kept);
+                marker.setClipRegion(QRegion(kept.rect()) - part);
+                marker.fillRect(kept.rect(), Qt::green);
+            }
+            {
+                TQtCanvas canvas(kept);
+                canvas.KeepTo(part);
+                drawings[d](canvas);
+            }
+            for (int y = 0; y < kept.height(); ++y) {
+                for (int x = 0; x < kept.width(); ++x) {
+                    const QRgb expected =
+                        part.contains(x, y) ? whole.pixel(x, y) : QColor(Qt::green).rgb();
+                    ASSERT_EQ(kept.pixel(x, y), expected) << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace kvx
