@@ -125,7 +125,10 @@ TOverviewNodeDelegate::Places(const QStyleOptionViewItem& node) const {
 
 const QPixmap& TOverviewNodeDelegate::Picture(const QIcon& icon, QSize size,
                                               qreal pixelRatio) const {
-    const std::pair<qint64, int> key(icon.cacheKey(), qRound(pixelRatio * 100));
+    // The icon, then pixel ratio (in hundredths) and size packed into one number.
+    const std::pair<qint64, qint64> key(icon.cacheKey(), (qint64{qRound(pixelRatio * 100)} << 32) |
+                                                             (qint64{size.width() & 0xFFFF} << 16) |
+                                                             (size.height() & 0xFFFF));
     const auto kept = FPictures.constFind(key);
     if (kept != FPictures.constEnd()) {
         return *kept;

@@ -43,7 +43,7 @@ private:
 
     mutable QHash<std::pair<int, QString>, TLaidOutText> FTexts;
     mutable QHash<std::pair<int, int>, TRowPlaces> FPlaces;
-    mutable QHash<std::pair<qint64, int>, QPixmap> FPictures;
+    mutable QHash<std::pair<qint64, qint64>, QPixmap> FPictures;
     mutable QFont FFont;
     mutable QSize FPictureSize;
     mutable const QStyle* FStyle = nullptr;
