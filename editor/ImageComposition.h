@@ -19,6 +19,8 @@ struct TViewPlacement {
     // The image pixels the view spans, and view pixels per image pixel.
     QSize Visible;
     double Scale = 1.0;
+
+    friend bool operator==(const TViewPlacement&, const TViewPlacement&) = default;
 };
 
 // Fills view (Format_RGB32, the view's size) with the part of source that placement names,

@@ -61,8 +61,7 @@ TLoadIndicator::TLoadIndicator(QWidget& window, QStatusBar& statusBar)
 
 void TLoadIndicator::Run(const TLoadStep& step) {
     if (FLoading) {
-        TLoadProgress progress;
-        step(progress);
+        ImmediateLoading().Run(step);
         return;
     }
     TLoadProgress progress;

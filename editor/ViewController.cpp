@@ -209,9 +209,7 @@ void TViewController::RenderSelection() {
     QImage& view = FWidgets.Display->BackBuffer();
     const bool sameView = !FViewStale && FComposedMap == &map &&
                           view.size() == FWidgets.Display->size() &&
-                          placement.Origin == FComposedPlacement.Origin &&
-                          placement.Visible == FComposedPlacement.Visible &&
-                          placement.Scale == FComposedPlacement.Scale;
+                          placement == FComposedPlacement;
     if (!sameView) {
         RenderView();
         return;

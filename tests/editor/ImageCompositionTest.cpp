@@ -64,17 +64,25 @@ QImage Source(int width, int height, QImage::Format format) {
     return image.convertToFormat(format);
 }
 
+// The noisy 1600 x 1200 image with the scattered areas, which the cut-out tests compose.
+struct TScatteredScene {
+    static constexpr int Width = 1600;
+    static constexpr int Height = 1200;
+    const QImage Image = Source(Width, Height, QImage::Format_RGB32);
+    TImageMap Map;
+    TScatteredScene() { AddScatteredAreas(Map, Width, Height); }
+};
+
 struct TCutOutCase {
     QPoint Origin;
     QSize View;
 };
 
 TEST(ImageComposition, ViewAtFullSizeIsTheWholeImageDrawingCutOut) {
-    constexpr int width = 1600;
-    constexpr int height = 1200;
-    const QImage source = Source(width, height, QImage::Format_RGB32);
-    TImageMap map;
-    AddScatteredAreas(map, width, height);
+    TScatteredScene scene;
+    const int height = TScatteredScene::Height;
+    const QImage& source = scene.Image;
+    TImageMap& map = scene.Map;
     QImage whole = source;
     {
         TQtCanvas canvas(whole);
@@ -190,11 +198,10 @@ TEST(ImageComposition, ShapesAtTheEndsOfTheCoordinateRangeDrawTheirVisiblePartAt
 }
 
 TEST(ImageComposition, AMovedSelectionComposedInItsPartGivesTheWholeComposition) {
-    constexpr int width = 1600;
-    constexpr int height = 1200;
-    const QImage source = Source(width, height, QImage::Format_RGB32);
-    TImageMap map;
-    AddScatteredAreas(map, width, height);
+    TScatteredScene scene;
+    const int height = TScatteredScene::Height;
+    const QImage& source = scene.Image;
+    TImageMap& map = scene.Map;
     const auto& entries = map.Entries();
     const std::int32_t last = entries.back().Id; // the huge polygon
     // Selections moving between ordinary areas, from and to none, and to a huge shape.
